@@ -1,0 +1,36 @@
+# The two commands of the README:
+#   make run   builds the player and starts it on the bundled story
+#   make test  builds with warnings as errors and sanitizers, runs every test
+# Both install missing Debian packages first (as root).
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test bench deps clean
+
+deps:
+	@scripts/ensure-deps.sh
+
+build/release/build.ninja: | deps
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRUX_TESTS=OFF
+
+run: deps build/release/build.ninja
+	cmake --build build/release -j $(JOBS)
+	build/release/tools/ruxdump build/release/stories/example.vux
+
+build/test/build.ninja: | deps
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUX_WERROR=ON -DRUX_SANITIZE=ON
+
+test: deps build/test/build.ninja
+	cmake --build build/test -j $(JOBS)
+	cd build/test && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+build/bench/build.ninja: | deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DRUX_TESTS=OFF -DRUX_BENCH=ON
+
+bench: deps build/bench/build.ninja
+	cmake --build build/bench -j $(JOBS)
+	build/bench/bench/rux_bench
+
+clean:
+	rm -rf build

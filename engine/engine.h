@@ -1,10 +1,17 @@
 #pragma once
 // The one object that owns all engine state. Every test builds a fresh one;
-// nothing in the engine lives outside it.
+// nothing in the engine lives outside it. Each subsystem keeps its state in
+// its own struct here; the operations are free functions taking the engine.
 
 #include <string>
 
 #include "engine/host.h"
+#include "engine/script/machine_state.h"
+#include "engine/script/scope_state.h"
+#include "engine/text/list_state.h"
+#include "engine/text/output_buffer.h"
+#include "engine/text/phrase_state.h"
+#include "engine/text/text_state.h"
 #include "engine/world/world.h"
 
 namespace rux {
@@ -18,6 +25,13 @@ public:
     Host& host;
     World world;
     std::string storyFileName;  // the story to load next; cleared once loaded
+
+    MachineState machine;
+    ScopeState scope;
+    OutputBuffer output;
+    TextState text;
+    PhraseState phrases;
+    ListState lists;
 };
 
 }  // namespace rux

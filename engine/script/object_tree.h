@@ -1,0 +1,38 @@
+#pragma once
+// Questions about where objects are, what the player can see and touch,
+// darkness, weight and score. Object and room numbers are bytes, 0 = none.
+
+#include <cstdint>
+#include <string>
+
+namespace rux {
+
+class Engine;
+
+uint8_t parentOf(const Engine& engine, uint8_t object);
+uint8_t outermostObject(const Engine& engine, uint8_t object);
+uint8_t outermostHolder(const Engine& engine, uint8_t object);
+bool isAt(const Engine& engine, uint8_t object, uint8_t holder, uint8_t relation);
+void setLocation(Engine& engine, uint8_t object, uint8_t holder, uint8_t relation);
+
+bool isVisible(Engine& engine, uint8_t object);
+bool isVisibleFromRoom(Engine& engine, uint8_t object);
+bool visibleInDark(Engine& engine, uint8_t object);
+// 0 when the player can touch the object; otherwise why not (1..5).
+int reachClass(Engine& engine, uint8_t object);
+void computeEnclosure(Engine& engine, uint8_t object);
+void markNeighbours(Engine& engine, uint8_t object);
+uint8_t uniqueVisibleItem(Engine& engine, uint8_t flag);
+int weightInside(const Engine& engine, uint8_t object);
+
+bool isDark(Engine& engine);
+bool isDarkRoom(Engine& engine, uint8_t room);
+
+int32_t score(const Engine& engine);
+// Two digits each, joined by ":" (7 hours, 5 minutes: "07:05").
+std::string formatClock(int hours, int minutes);
+
+// Empties the four per-turn scope sets.
+void clearScopeSets(Engine& engine);
+
+}  // namespace rux

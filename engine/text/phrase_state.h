@@ -1,0 +1,8 @@
+#pragma once
+// What the noun-phrase builder remembers of the last prepared phrase.
+
+namespace rux {
+
+struct PhraseState {};
+
+}  // namespace rux

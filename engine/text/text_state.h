@@ -1,0 +1,12 @@
+#pragma once
+// Formatter state shared by the text operations: the phrase and list buffer, capitalisation, footnotes.
+
+#include <string>
+
+namespace rux {
+
+struct TextState {
+    std::string phraseText;  // the shared phrase and list buffer
+};
+
+}  // namespace rux

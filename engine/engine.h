@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/host.h"
+#include "engine/parser/parser_state.h"
 #include "engine/script/machine_state.h"
 #include "engine/script/scope_state.h"
 #include "engine/text/list_state.h"
@@ -32,6 +33,7 @@ public:
     TextState text;
     PhraseState phrases;
     ListState lists;
+    ParserState parser;
 };
 
 }  // namespace rux

@@ -1,0 +1,17 @@
+#pragma once
+// Game texts with markup, turned into output.
+
+#include <cstdint>
+#include <string_view>
+
+namespace rux {
+
+class Engine;
+
+// Formats the text's markup and outputs it.
+void formatText(Engine& engine, std::string_view text);
+void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace);
+// The message printer that scripts, the driver and the actions call.
+void printMessage(Engine& engine, uint8_t mark, uint8_t variant);
+
+}  // namespace rux

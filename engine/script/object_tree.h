@@ -1,6 +1,8 @@
 #pragma once
 // Questions about where objects are, what the player can see and touch,
 // darkness, weight and score. Object and room numbers are bytes, 0 = none.
+// Holder chains are followed for at most 256 links, so a chain that loops in
+// a damaged story ends (the object is then neither visible nor reachable).
 
 #include <cstdint>
 #include <string>
@@ -25,6 +27,8 @@ void markNeighbours(Engine& engine, uint8_t object);
 uint8_t uniqueVisibleItem(Engine& engine, uint8_t flag);
 int weightInside(const Engine& engine, uint8_t object);
 
+// A nested call while one is running answers "not dark" (visibility of a
+// light source asks about darkness in turn).
 bool isDark(Engine& engine);
 bool isDarkRoom(Engine& engine, uint8_t room);
 
@@ -35,4 +39,4 @@ std::string formatClock(int hours, int minutes);
 // Empties the four per-turn scope sets.
 void clearScopeSets(Engine& engine);
 
-}  // namespace rux
+} // namespace rux

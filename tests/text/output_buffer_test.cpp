@@ -1,0 +1,502 @@
+#include "engine/fatal_error.h"
+#include "engine/text/codepage.h"
+#include "engine/text/output.h"
+#include "engine/text/output_layout.h"
+#include "engine/text/paging.h"
+#include "tests/support/test_engine.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace rux {
+namespace {
+
+using test::TestEngine;
+
+std::string cp(const char* utf8) {
+    return utf8ToCp1252(utf8);
+}
+
+// Lines 1..currentLine: with the screen started at the top, everything shown.
+std::vector<std::string> shownLines(const Engine& engine) {
+    std::vector<std::string> lines;
+    for (int r = 1; r <= engine.output.currentLine; ++r)
+        lines.push_back(engine.output.screenLines[r]);
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+class OutputTest : public ::testing::Test {
+  protected:
+    // A screen of unit-wide characters, filled from the top.
+    void layout(int wrapWidth, int visibleLines = 80) {
+        OutputLayout layout;
+        layout.wrapWidth = wrapWidth;
+        layout.visibleLines = visibleLines;
+        setLayout(engine(), layout);
+        clearScreen(engine(), ScreenStart::Top);
+    }
+    Engine& engine() { return *t; }
+    void out(std::string_view text) { outputText(engine(), text); }
+    Lines lines() { return shownLines(engine()); }
+
+    TestEngine t;
+};
+
+// --- Wrapping -------------------------------------------------------------
+
+TEST_F(OutputTest, BreaksAtSpacesAndDropsTheSpaceAtTheBreak) {
+    layout(10);
+    out("Der Hund bellt laut.");
+    EXPECT_EQ(lines(), (Lines{"Der Hund", "bellt", "laut."}));
+    EXPECT_EQ(engine().output.lineWidth, 6); // the dropped space still counts
+}
+
+TEST_F(OutputTest, WordWiderThanTheLineIsClosedOffThenCutAtTheWidth) {
+    layout(10);
+    out("Das ist ");
+    out("Donaudampfschiff");
+    EXPECT_EQ(lines(), (Lines{"Das ist ", "Donaudamp", "fschiff"}));
+
+    // No empty lines, however long the word.
+    layout(5);
+    out(std::string(23, 'x'));
+    EXPECT_EQ(lines(), (Lines{"xxxx", "xxxx", "xxxx", "xxxx", "xxxx", "xxx"}));
+}
+
+TEST_F(OutputTest, SoftHyphenShowsOnlyWhereTheLineBreaks) {
+    const std::string word = cp("Die Tür") + "\xAD" + "schloss";
+    layout(10);
+    out(word);
+    EXPECT_EQ(lines(), (Lines{cp("Die Tür-"), "schloss"}));
+
+    layout(40);
+    out(word);
+    EXPECT_EQ(lines(), (Lines{cp("Die Türschloss")}));
+}
+
+TEST_F(OutputTest, SoftHyphenAsAPieceOfItsOwnBreaksWithoutAHyphenSign) {
+    layout(10);
+    out(cp("Die Tür"));
+    out("\xAD");
+    EXPECT_EQ(engine().output.breakWidth, 7);
+    out("schloss ist zu");
+    EXPECT_EQ(lines(), (Lines{cp("Die Tür"), "schloss", "ist zu"}));
+}
+
+TEST_F(OutputTest, HyphenStaysAtTheEndOfTheLine) {
+    layout(12);
+    out("Ost-West-Verbindung");
+    EXPECT_EQ(lines(), (Lines{"Ost-West-", "Verbindung"}));
+}
+
+TEST_F(OutputTest, WordInSeveralPiecesBreaksWhereAPieceOverflows) {
+    layout(10);
+    out("Das ");
+    out("Haus");
+    out(cp("türschild"));
+    EXPECT_EQ(lines(), (Lines{"Das Haus", cp("türschild")}));
+    EXPECT_EQ(engine().output.lineWidth, 9);
+}
+
+TEST_F(OutputTest, StylesAreClosedAndReopenedAtEveryLineEnd) {
+    layout(10);
+    out("Ein \2sehr fettes Wort\1 hier");
+    EXPECT_EQ(lines(), (Lines{"Ein \2sehr\1", "\2fettes\1", "\2Wort\1", "hier"}));
+
+    layout(40);
+    out("\3fett\nweiter\1 normal");
+    EXPECT_EQ(lines(), (Lines{"\3fett\1", "\3weiter\1 normal"}));
+    EXPECT_EQ(engine().output.currentStyle, 1);
+}
+
+TEST_F(OutputTest, LineEndsAndTheDroppedByte) {
+    layout(40);
+    out("eins\nzwei\rdrei \n\5vi\5er");
+    EXPECT_EQ(lines(), (Lines{"eins", "zwei", "drei ", "vier"}));
+    EXPECT_EQ(scrollbackText(engine()), "eins\nzwei\ndrei \nvier");
+}
+
+TEST_F(OutputTest, WidthsComeFromTheTableOfTheCurrentStyle) {
+    OutputLayout wide;
+    wide.wrapWidth = 10;
+    wide.charWidths[1]['m'] = 3; // bold "m" is three units wide
+    setLayout(engine(), wide);
+    clearScreen(engine(), ScreenStart::Top);
+    out("mm \2mm\1 mm");
+    EXPECT_EQ(lines(), (Lines{"mm \2mm\1", "mm"}));
+}
+
+TEST_F(OutputTest, DegenerateWidthsStillEndEveryLine) {
+    layout(0); // held to one unit: a character per line
+    out("abc");
+    EXPECT_EQ(lines(), (Lines{"a", "b", "c"}));
+
+    OutputLayout narrow;
+    narrow.wrapWidth = 10;
+    narrow.charWidths[0]['W'] = 20; // wider than the whole line
+    setLayout(engine(), narrow);
+    clearScreen(engine(), ScreenStart::Top);
+    out("aWb");
+    EXPECT_EQ(lines(), (Lines{"a", "W", "b"}));
+}
+
+// --- Display lines and layout ----------------------------------------------
+
+TEST_F(OutputTest, TextStartsAtTheBottomAndScrollsUp) {
+    OutputLayout small;
+    small.visibleLines = 3;
+    setLayout(engine(), small);
+    engine().output.pagingEnabled = false;
+    EXPECT_EQ(engine().output.currentLine, 3);
+    out("eins\nzwei\ndrei\nvier\nf\xFC"
+        "nf");
+    EXPECT_EQ(lines(), (Lines{"drei", "vier",
+                              "f\xFC"
+                              "nf"}));
+    EXPECT_EQ(currentDisplayLine(engine()), "f\xFC"
+                                            "nf");
+}
+
+TEST_F(OutputTest, TallScreensAreHeldToEightyLines) {
+    OutputLayout tall;
+    tall.visibleLines = 500;
+    setLayout(engine(), tall);
+    engine().output.pagingEnabled = false;
+    EXPECT_EQ(engine().output.visibleLines, 80);
+    for (int i = 1; i <= 200; ++i)
+        out("Zeile " + std::to_string(i) + "\n");
+    const Lines shown = lines();
+    ASSERT_EQ(shown.size(), 80u);
+    EXPECT_EQ(shown.front(), "Zeile 122");
+    EXPECT_EQ(shown[78], "Zeile 200");
+    EXPECT_EQ(shown.back(), "");
+}
+
+TEST_F(OutputTest, ShrinkingTheScreenKeepsTheLineBeingFilled) {
+    OutputLayout layout5;
+    layout5.visibleLines = 5;
+    setLayout(engine(), layout5);
+    out("a\nb\nc\n> ");
+    setVisibleLines(engine(), 3);
+    EXPECT_EQ(lines(), (Lines{"b", "c", "> "}));
+    out("nimm");
+    EXPECT_EQ(currentDisplayLine(engine()), "> nimm");
+}
+
+TEST_F(OutputTest, ClearScreenEmptiesTheDisplayAndTheReplayLog) {
+    layout(40, 10);
+    out("alt\n");
+    clearScreen(engine(), ScreenStart::Bottom);
+    EXPECT_EQ(engine().output.currentLine, 10);
+    EXPECT_EQ(engine().output.linesSincePrompt, 0);
+    out("neu");
+    OutputLayout again;
+    again.visibleLines = 10;
+    relayout(engine(), again);
+    EXPECT_EQ(currentDisplayLine(engine()), "neu");
+    EXPECT_EQ(engine().output.screenLines[9], "");
+    EXPECT_EQ(scrollbackText(engine()), "alt\nneu"); // the scrollback keeps everything
+}
+
+// --- Paragraphs and capture --------------------------------------------------
+
+TEST_F(OutputTest, ParagraphBreaksDoNotPileUp) {
+    layout(40);
+    out("Eins.");
+    paragraphBreak(engine());
+    paragraphBreak(engine());
+    out("Zwei.");
+    EXPECT_EQ(lines(), (Lines{"Eins.", "Zwei."}));
+
+    engine().world.byteVariables[17] = 3; // blank line and indent
+    engine().world.byteVariables[26] = 7;
+    paragraphBreak(engine());
+    paragraphBreak(engine());
+    out("Drei.");
+    EXPECT_EQ(lines(), (Lines{"Eins.", "Zwei.", "", "   Drei."}));
+
+    lineBreak(engine());
+    lineBreak(engine());
+    EXPECT_EQ(engine().output.currentLine, 6);
+}
+
+TEST_F(OutputTest, ParagraphIndentIsAtMostEightySpaces) {
+    layout(200);
+    engine().world.byteVariables[17] = 2;
+    engine().world.byteVariables[26] = 255;
+    out("x");
+    paragraphBreak(engine());
+    EXPECT_EQ(currentDisplayLine(engine()), std::string(80, ' '));
+}
+
+TEST_F(OutputTest, CaptureModeCollectsTextAndTouchesNothingElse) {
+    layout(40);
+    std::vector<std::string> transcript;
+    engine().output.transcriptWriter = [&](std::string_view line) {
+        transcript.emplace_back(line);
+    };
+    out("Vorher");
+    paragraphBreak(engine());
+    OutputBuffer& buffer = engine().output;
+    buffer.captureMode = true;
+    const std::string name =
+        cp("der \2Name\1 ist sehr lang und geht weit über jede Zeile hinaus\n");
+    out(name);
+    lineBreak(engine());
+    paragraphBreak(engine());
+    buffer.captureMode = false;
+
+    EXPECT_EQ(buffer.capturedText, name + "\n\n");
+    EXPECT_TRUE(buffer.atParagraphStart);
+    EXPECT_EQ(lines(), (Lines{"Vorher", ""}));
+    EXPECT_EQ(scrollbackText(engine()), "Vorher\n");
+    EXPECT_EQ(transcript, (std::vector<std::string>{"Vorher"}));
+    EXPECT_EQ(buffer.outputLog.pieceCount(), 2u);
+}
+
+// --- Paging --------------------------------------------------------------------
+
+class PagingTest : public OutputTest {
+  protected:
+    void SetUp() override {
+        OutputLayout layout20;
+        layout20.visibleLines = 20;
+        setLayout(engine(), layout20);
+        engine().output.linesSincePrompt = 1; // as when a command is entered
+    }
+    // The numbers of the new lines at whose start the prompt came.
+    std::vector<int> promptedLines(int newLines) {
+        std::vector<int> prompted;
+        for (int line = 1; line <= newLines; ++line) {
+            const int before = t.host.pagingPrompts;
+            out("Zeile\n");
+            if (t.host.pagingPrompts != before) prompted.push_back(line);
+        }
+        return prompted;
+    }
+};
+
+TEST_F(PagingTest, ALongAnswerPromptsOnceAtTheNineteenthNewLine) {
+    EXPECT_EQ(promptedLines(25), (std::vector<int>{19}));
+    EXPECT_EQ(engine().output.inputMode, 0);
+}
+
+TEST_F(PagingTest, SpaceLetsOneLineThroughAndEnterAlmostAScreenful) {
+    t.host.pagingAnswers = {PagingAnswer::Space, PagingAnswer::Enter, PagingAnswer::Enter};
+    EXPECT_EQ(promptedLines(60), (std::vector<int>{19, 20, 39, 58}));
+}
+
+TEST_F(PagingTest, TheLineBeforeThePromptIsOnScreenWhileItWaits) {
+    struct PeekingHost : test::ScriptedHost {
+        Engine* engine = nullptr;
+        std::string seen;
+        PagingAnswer pagingPrompt() override {
+            seen = std::string(currentDisplayLine(*engine));
+            return ScriptedHost::pagingPrompt();
+        }
+    } host;
+    Engine engine(host);
+    host.engine = &engine;
+    OutputLayout layout20;
+    layout20.visibleLines = 20;
+    setLayout(engine, layout20);
+    engine.output.linesSincePrompt = 1;
+    for (int i = 1; i <= 19; ++i)
+        outputText(engine, "Zeile " + std::to_string(i) + "\n");
+    EXPECT_EQ(host.seen, "Zeile 19");
+}
+
+TEST_F(PagingTest, EndlessOutputKeepsAskingAndToolsCanTurnPagingOff) {
+    for (int i = 0; i < 5000; ++i)
+        out("Und immer weiter.\n");
+    EXPECT_EQ(t.host.pagingPrompts, 5000 / 19);
+
+    TestEngine quiet;
+    quiet->output.pagingEnabled = false;
+    for (int i = 0; i < 5000; ++i)
+        outputText(*quiet, "Und immer weiter.\n");
+    EXPECT_EQ(quiet.host.pagingPrompts, 0);
+}
+
+TEST_F(PagingTest, WrappedLinesCountLikeAnyOther) {
+    OutputLayout narrow;
+    narrow.visibleLines = 5;
+    narrow.wrapWidth = 6;
+    setLayout(engine(), narrow);
+    engine().output.linesSincePrompt = 1;
+    out("eins zwei drei vier f\xFC"
+        "nf"); // one line per word
+    EXPECT_EQ(t.host.pagingPrompts, 1);
+}
+
+// --- Logs, replay and transcript --------------------------------------------------
+
+TEST_F(OutputTest, ScrollbackLeavesOutStylesAndKeepsTheNewestText) {
+    layout(40);
+    out("\3nimm lampe\1\n\2Du\1 nimmst sie.\r");
+    EXPECT_EQ(scrollbackText(engine()), "nimm lampe\nDu nimmst sie.\n");
+
+    for (int i = 0; i < 5000; ++i)
+        out("Zeile " + std::to_string(i) + "\n");
+    const std::string text = scrollbackText(engine());
+    EXPECT_LE(text.size(), kLogLimit + 20);
+    EXPECT_EQ(text.rfind("Zeile 4999\n"), text.size() - 11);
+    EXPECT_EQ(text.find("Zeile "), 0u); // whole lines were dropped
+}
+
+TEST_F(OutputTest, OneEndlessLineCannotGrowTheScrollbackWithoutBound) {
+    layout(40);
+    engine().output.pagingEnabled = false;
+    for (int i = 0; i < 20000; ++i)
+        out("kein Ende ");
+    EXPECT_LE(scrollbackText(engine()).size(), kLogLimit + 10);
+}
+
+TEST_F(OutputTest, OutputLogDropsTheOldestPieces) {
+    layout(40);
+    engine().output.pagingEnabled = false;
+    for (int i = 0; i < 10000; ++i)
+        out("Teil " + std::to_string(i) + "\n");
+    const OutputLog& log = engine().output.outputLog;
+    EXPECT_LE(log.characterCount(), kLogLimit + 20);
+    EXPECT_GT(log.characterCount(), kLogLimit - 20);
+    std::string last;
+    log.forEachPiece([&](std::string_view piece) { last = piece; });
+    EXPECT_EQ(last, "Teil 9999\n");
+}
+
+TEST_F(OutputTest, TranscriptGetsFinishedLinesWithoutControlBytes) {
+    layout(10);
+    std::vector<std::string> transcript;
+    engine().output.transcriptWriter = [&](std::string_view line) {
+        transcript.emplace_back(line);
+    };
+    out("\3nimm\1\nEin \2sehr fettes\1 Ding");
+    EXPECT_EQ(transcript, (std::vector<std::string>{"nimm", "Ein sehr", "fettes"}));
+}
+
+TEST_F(OutputTest, RelayoutShowsTheSameTextAndAddsNothing) {
+    const std::string story = "Du stehst vor einem \2alten Haus\1. Die T\xFC"
+                              "r ist ver\xAD"
+                              "schlossen.\nIm Norden liegt ein Wald.\n> ";
+    OutputLayout wide;
+    wide.wrapWidth = 30;
+    wide.visibleLines = 6;
+    setLayout(engine(), wide);
+    std::vector<std::string> transcript;
+    engine().output.transcriptWriter = [&](std::string_view line) {
+        transcript.emplace_back(line);
+    };
+    out(story.substr(0, 40));
+    out(story.substr(40));
+    const std::string scrollback = scrollbackText(engine());
+    const size_t pieces = engine().output.outputLog.pieceCount();
+    const size_t written = transcript.size();
+    const int prompts = t.host.pagingPrompts;
+    engine().output.linesSincePrompt = 5;
+
+    OutputLayout narrow = wide;
+    narrow.wrapWidth = 12;
+    relayout(engine(), narrow);
+
+    TestEngine direct;
+    setLayout(*direct, narrow);
+    direct->output.pagingEnabled = false;
+    outputText(*direct, story.substr(0, 40));
+    outputText(*direct, story.substr(40));
+    EXPECT_EQ(shownLines(engine()), shownLines(*direct));
+    EXPECT_EQ(engine().output.lineWidth, direct->output.lineWidth);
+
+    EXPECT_EQ(scrollbackText(engine()), scrollback);
+    EXPECT_EQ(engine().output.outputLog.pieceCount(), pieces);
+    EXPECT_EQ(transcript.size(), written);
+    EXPECT_EQ(t.host.pagingPrompts, prompts);
+    EXPECT_EQ(engine().output.linesSincePrompt, 5);
+    EXPECT_FALSE(engine().output.replayMode);
+}
+
+TEST_F(OutputTest, RelayoutWhileThePromptWaitsShowsEverythingOnce) {
+    struct ResizingHost : test::ScriptedHost {
+        Engine* engine = nullptr;
+        PagingAnswer pagingPrompt() override {
+            if (pagingPrompts == 0) {
+                OutputLayout resized;
+                resized.visibleLines = 8;
+                relayout(*engine, resized);
+            }
+            return ScriptedHost::pagingPrompt();
+        }
+    } host;
+    Engine engine(host);
+    host.engine = &engine;
+    OutputLayout layout8;
+    layout8.visibleLines = 8;
+    setLayout(engine, layout8);
+    engine.output.linesSincePrompt = 1;
+    std::string text;
+    for (int i = 1; i <= 12; ++i)
+        text += "Zeile " + std::to_string(i) + "\n";
+    outputText(engine, text);
+    outputText(engine, "Ende");
+
+    Lines expected;
+    for (int i = 6; i <= 12; ++i)
+        expected.push_back("Zeile " + std::to_string(i));
+    expected.push_back("Ende");
+    EXPECT_EQ(shownLines(engine), expected);
+    EXPECT_EQ(host.pagingPrompts, 1);
+    EXPECT_EQ(engine.output.inputMode, 0);
+}
+
+// --- Key questions -------------------------------------------------------------
+
+class KeyQuestionTest : public OutputTest {
+  protected:
+    ObjectSet keys(std::string_view letters) {
+        ObjectSet set;
+        for (char c : letters)
+            set.insert(static_cast<uint8_t>(c));
+        return set;
+    }
+};
+
+TEST_F(KeyQuestionTest, RefusedKeysBeepUntilAnAllowedOneComes) {
+    t.host.keys = {'x', 13, 'X', 0xE9, 'j'};
+    engine().output.linesSincePrompt = 7;
+    EXPECT_EQ(askKey(engine(), keys("JN")), 'J');
+    EXPECT_EQ(t.host.beeps, 4);
+    EXPECT_EQ(t.host.keyQuestions, 5);
+    EXPECT_EQ(engine().output.inputMode, 0);
+    EXPECT_EQ(engine().output.linesSincePrompt, 1);
+}
+
+TEST_F(KeyQuestionTest, EscapeAlwaysAnswers) {
+    t.host.keys = {27};
+    EXPECT_EQ(askKey(engine(), keys("JN")), 27);
+    EXPECT_EQ(t.host.beeps, 0);
+}
+
+TEST_F(KeyQuestionTest, UmlautsAreRaisedToCapitals) {
+    const std::string letters = cp("AWÜU");
+    t.host.keys = {0xFC, 0xF6};
+    EXPECT_EQ(askKey(engine(), keys(letters)), 0xDC); // ü answers as Ü
+    t.host.keys = {0xF6, 'a'};
+    EXPECT_EQ(askKey(engine(), keys(letters)), 'A'); // Ö is not among them
+    EXPECT_EQ(t.host.beeps, 1);
+}
+
+TEST_F(KeyQuestionTest, AnImpossibleInputModeIsFatal) {
+    try {
+        startPaging(engine(), 3);
+        FAIL() << "no fatal error";
+    } catch (const FatalError& error) {
+        EXPECT_EQ(std::string(error.what()), cp("Fatal: Ungültiger Eingabemodus!"));
+    }
+    EXPECT_EQ(engine().output.inputMode, 0);
+}
+
+} // namespace
+} // namespace rux

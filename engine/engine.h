@@ -9,6 +9,7 @@
 #include "engine/parser/parser_state.h"
 #include "engine/script/machine_state.h"
 #include "engine/script/scope_state.h"
+#include "engine/session/transcript_state.h"
 #include "engine/text/list_state.h"
 #include "engine/text/output_buffer.h"
 #include "engine/text/phrase_state.h"
@@ -34,6 +35,7 @@ public:
     PhraseState phrases;
     ListState lists;
     ParserState parser;
+    TranscriptState transcript;
 };
 
 }  // namespace rux

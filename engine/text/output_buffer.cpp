@@ -184,6 +184,15 @@ class PieceWrapper {
     int widthBeforePiece_; // width of the line's text from earlier pieces
 };
 
+// Puts a report left by the transcript writer on lines of its own.
+void showPendingNotice(Engine& engine) {
+    const std::string notice = std::move(engine.output.pendingNotice);
+    engine.output.pendingNotice.clear();
+    if (!currentDisplayLine(engine).empty()) outputText(engine, "\n");
+    outputText(engine, notice);
+    outputText(engine, "\n");
+}
+
 } // namespace
 
 void outputText(Engine& engine, std::string_view text) {
@@ -198,6 +207,7 @@ void outputText(Engine& engine, std::string_view text) {
     }
     out.atParagraphStart = false;
     PieceWrapper(engine).wrap(text);
+    if (!out.pendingNotice.empty()) showPendingNotice(engine);
 }
 
 void paragraphBreak(Engine& engine) {

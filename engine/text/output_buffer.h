@@ -90,6 +90,9 @@ struct OutputBuffer {
     // Receives every finished display line, control bytes removed, while a
     // transcript is open; empty while none is.
     std::function<void(std::string_view)> transcriptWriter;
+    // A report the transcript writer leaves when a write fails; it cannot
+    // print while a line is being finished, so the text shows after the piece.
+    std::string pendingNotice;
 
     // Counts layouts, so that text interrupted by a prompt during which the
     // front end laid everything out again knows it has been shown already.

@@ -21,6 +21,9 @@ struct WordSlot {
 struct WordTable {
     std::array<WordSlot, wordTableSlots + 1> slots; // slot 0 is not used
     uint8_t wordCount = 0;                          // tokens in use
+    // The line the words were cut from, as typed; `column` and `extent`
+    // point into it, so the text can quote a word the way it was written.
+    std::string line;
 
     // Slot n; a number outside 1..24 gives an empty slot.
     const WordSlot& word(int n) const {

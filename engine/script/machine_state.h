@@ -2,26 +2,46 @@
 // The script machine's state between and during calls: call depth, the
 // frame table of locals, the program position and the pending message.
 
+#include "engine/world/world.h"
+
 #include <array>
 #include <cstdint>
 
-#include "engine/world/world.h"
-
 namespace rux {
 
-inline constexpr int frameCount = 64;  // frames 0..63; depth 63 is the deepest call
+class ScriptCall;
+
+inline constexpr int frameCount = 64; // frames 0..63; depth 63 is the deepest call
 inline constexpr int localsPerFrame = 8;
+inline constexpr int maxCallDepth = 63;
+
+// A script that makes this many jumps and calls without returning to the
+// turn driver is taken to be stuck in a loop and is ended (with an error
+// text). Code without jumps and calls runs at most one block's length, so
+// counting these bounds everything a script can do.
+inline constexpr uint64_t defaultJumpLimit = 50'000'000;
 
 struct MachineState {
-    uint32_t position = 0;  // byte offset in the code area of the next byte to read
-    int callDepth = 0;      // runScript calls in progress
+    uint32_t position = 0; // byte offset in the code area of the next byte to read
+    int callDepth = 0;     // runScript calls in progress
     // frames[d] holds the locals of the call at depth d; local k (1..8) is
     // frames[d][k - 1] and is addressed by operand index 256 - k.
     std::array<std::array<uint8_t, localsPerFrame>, frameCount> frames{};
-    TextRef pendingMessage;  // printed after the action unless another mark comes first
+    TextRef pendingMessage; // printed after the action unless another mark comes first
+
+    // The innermost running call (its block bounds and open blocks), or none.
+    ScriptCall* currentCall = nullptr;
+
+    // Jumps and calls the outermost running call and everything it calls may
+    // still make; refilled from the limit whenever an outermost call starts.
+    uint64_t jumpLimit = defaultJumpLimit;
+    uint64_t jumpsLeft = 0;
+    bool endlessLoopReported = false;
+
+    uint64_t randomState = 0x9E3779B97F4A7C15ull; // reseeded from the clock at engine start
 
     // The local addressed by operand index 248..255 in the innermost call.
     uint8_t& local(uint8_t index) { return frames[callDepth][255 - index]; }
 };
 
-}  // namespace rux
+} // namespace rux

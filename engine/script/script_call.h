@@ -1,0 +1,211 @@
+#pragma once
+// One running code block as its instructions see it: a cursor over the
+// block's bytes, the open block levels and how the call is ending.
+//
+// Every instruction handler reads its operands through this, strictly left
+// to right, so that no read can leave the block. Two ways of reading:
+//  - take(n) hands out the next n bytes at once after one bounds check; the
+//    handlers of fixed-size instructions use it;
+//  - byte(), word(), operand() and friends read piece by piece; a read past
+//    the block's end yields 0.
+// Either way, running past the end reports the fault once and ends the
+// call; a handler then skips its effect (take() returns no bytes, and
+// ended() tells after piecewise reads).
+
+#include "engine/engine.h"
+#include "engine/script/instruction_table.h"
+#include "engine/script/value_fast_paths.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rux {
+
+// An operand that names a cell to write: (value type, index).
+struct Destination {
+    uint8_t type = 0;
+    uint8_t index = 0;
+};
+
+// One open block: where it ends, where its loop starts over, and the loop
+// variable and limit of a for loop. Positions are 1-based within the block.
+struct BlockLevel {
+    uint16_t endPosition;
+    uint16_t loopPosition;
+    uint8_t loopType; // the loop variable (type, index)
+    uint8_t loopIndex;
+    uint8_t loopLimit;
+    Destination loopVariable() const { return {loopType, loopIndex}; }
+};
+
+// A 16-bit block position as the code stores it, high byte first.
+inline uint16_t wordAt(const uint8_t* bytes) {
+    return static_cast<uint16_t>(bytes[0] << 8 | bytes[1]);
+}
+
+inline constexpr int maxBlockLevels = 12; // level 1 is the block itself
+inline constexpr uint8_t abortFlagVariable = 13;
+
+class ScriptCall;
+
+// Any one condition of a condition list (conditions.cpp).
+bool evaluateCondition(ScriptCall& call);
+
+class ScriptCall {
+  public:
+    // The cursor starts at `begin`; the block is [begin, end) of the code
+    // area, cut at the area's end.
+    ScriptCall(Engine& engine, uint32_t begin, uint32_t end);
+    ScriptCall(const ScriptCall&) = delete;
+    ScriptCall& operator=(const ScriptCall&) = delete;
+
+    Engine& engine;
+
+    // The next n bytes, or none (the call has then ended) when the block
+    // holds fewer.
+    [[gnu::always_inline]] const uint8_t* take(uint32_t n) {
+        if (end_ - position_ >= n) [[likely]] {
+            const uint8_t* bytes = code_ + position_;
+            position_ += n;
+            return bytes;
+        }
+        pastEnd();
+        return nullptr;
+    }
+    [[gnu::always_inline]] uint8_t byte() {
+        if (position_ < end_) [[likely]]
+            return code_[position_++];
+        return pastEnd();
+    }
+    uint16_t word() {
+        const uint16_t high = byte();
+        return static_cast<uint16_t>(high << 8 | byte());
+    }
+    Destination destination() {
+        const uint8_t type = byte();
+        return {type, byte()};
+    }
+    int32_t operand() {
+        const Destination cell = destination();
+        return valueOf(cell);
+    }
+    void skipOperand() { destination(); }
+    std::string text(); // T: a count byte, then the characters
+
+    [[gnu::always_inline]] int32_t valueOf(Destination cell) {
+        return readValueFast(engine, cell.type, cell.index);
+    }
+    [[gnu::always_inline]] int32_t valueAt(const uint8_t* operandBytes) {
+        return readValueFast(engine, operandBytes[0], operandBytes[1]);
+    }
+    [[gnu::always_inline]] void assign(Destination cell, int32_t value) {
+        assignValueFast(engine, cell.type, cell.index, value);
+    }
+
+    // Q: a whole condition list, strictly left to right, every condition
+    // evaluated, no precedence.
+    [[gnu::always_inline]] bool conditions() {
+        bool result = condition();
+        for (;;) {
+            const uint8_t connector = byte();
+            if (connector == connectorEnd) return result;
+            const bool next = condition();
+            result = connector == connectorAnd ? (result && next) : (result || next);
+        }
+    }
+    // One condition; comparisons, by far the most frequent, are done here.
+    [[gnu::always_inline]] bool condition() {
+        if (end_ - position_ >= 6 && code_[position_] == 1) [[likely]] {
+            const uint8_t* p = code_ + position_;
+            position_ += 6;
+            const int32_t a = valueAt(p + 1);
+            const int32_t b = valueAt(p + 4);
+            switch (p[3]) {
+            case relationLess: return a < b;
+            case relationGreater: return a > b;
+            default: return a == b;
+            }
+        }
+        return evaluateCondition(*this);
+    }
+
+    // Where the cursor is, as byte offsets in the code area; always within
+    // [begin, end].
+    uint32_t position() const { return position_; }
+    void setPosition(uint32_t offset) {
+        position_ = offset < begin_ ? begin_ : offset > end_ ? end_ : offset;
+    }
+    uint32_t begin() const { return begin_; }
+    uint32_t end() const { return end_; }
+    uint32_t instructionStart() const { return instructionStart_; }
+    uint8_t instructionCode() const { return code_[instructionStart_]; }
+
+    // Control. goTo() and the block operations end the call with an error
+    // text when the code asks for something impossible; they return false
+    // (or no level) then.
+    bool ended() const { return ended_; }
+    [[gnu::always_inline]] bool goTo(uint16_t blockPosition) {
+        // Position L + 1 is the end of the block and simply ends the call.
+        if (blockPosition == 0 || blockPosition > end_ - begin_ + 1) [[unlikely]]
+            return jumpOutside(blockPosition);
+        if (engine.machine.jumpsLeft == 0) [[unlikely]]
+            return endlessLoop();
+        --engine.machine.jumpsLeft;
+        position_ = begin_ + blockPosition - 1;
+        return true;
+    }
+    // A newly opened level starts cleared; the instruction fills it in.
+    [[gnu::always_inline]] BlockLevel* openBlock() {
+        if (blockLevel_ >= maxBlockLevels) [[unlikely]]
+            return tooManyLevels();
+        BlockLevel* level = &levels_[++blockLevel_];
+        *level = BlockLevel{};
+        return level;
+    }
+    // The open block the instruction belongs to.
+    [[gnu::always_inline]] BlockLevel* innermostBlock() {
+        if (blockLevel_ <= 1) [[unlikely]]
+            return noOpenBlock();
+        return &levels_[blockLevel_];
+    }
+    [[gnu::always_inline]] bool closeBlock() {
+        if (blockLevel_ <= 1) [[unlikely]]
+            return noOpenBlock() != nullptr;
+        --blockLevel_;
+        return true;
+    }
+    int blockLevel() const { return blockLevel_; }
+    void stop();
+    void endCall() { endWith({}); }
+    void fault(const std::string& text) { endWith(text); }
+
+    uint8_t lastUnrecognisedCode = 0;
+
+    // Runs the block's instructions until the call ends.
+    void run();
+
+  private:
+    uint8_t pastEnd();
+    bool jumpOutside(uint16_t blockPosition);
+    bool endlessLoop();
+    BlockLevel* tooManyLevels();
+    BlockLevel* noOpenBlock();
+    void endWith(std::string_view text);
+    void refreshCodeArea();
+
+    ScriptCall* caller_; // the call that is waiting for this one, if any
+    const uint8_t* code_;
+    uint32_t position_;
+    uint32_t begin_;
+    uint32_t end_;
+    uint32_t instructionStart_;
+    bool ended_ = false;
+    int blockLevel_ = 1;
+    // Levels 1..12; each is cleared when it is opened, so nothing needs
+    // clearing when the call starts.
+    std::array<BlockLevel, maxBlockLevels + 1> levels_;
+};
+
+} // namespace rux

@@ -1,0 +1,205 @@
+// Faulty byte code: unrecognised instructions, impossible jumps and block
+// levels, instructions cut off by the block's end, endless loops, and
+// random bytes. None of it may crash, hang or read outside its block.
+
+#include "engine/fatal_error.h"
+#include "engine/script/instruction_table.h"
+#include "engine/script/interpreter.h"
+#include "engine/text/codepage.h"
+#include "storykit/assembler.h"
+#include "tests/script/script_runner.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace rux {
+namespace {
+
+using namespace storykit;
+using test::ScriptRunner;
+
+std::string cp(const char* utf8) {
+    return utf8ToCp1252(utf8);
+}
+
+TEST(UnrecognisedCode, PrintsItsTextAndSkipsTheRestOfTheBlock) {
+    Code filler(1000, opcode::noOperation);
+    Assembler bad;
+    bad.raw({23}).add(byteVar(40), num(1));
+    ScriptRunner r({filler, bad.finish()});
+    ASSERT_EQ(r.routine(2).start * 4, 1000);
+    r.run(2);
+    EXPECT_EQ(r.output(), "[Fehler: Nicht erkannte Anweisung 0/23 an Adresse 1000.]");
+    EXPECT_EQ(r.byteVar(40), 0);
+    EXPECT_FALSE(r.aborted());
+}
+
+TEST(UnrecognisedCode, CountsItsAddressInTheCodeArea) {
+    Assembler bad;
+    bad.add(byteVar(40), num(1)).raw({0});
+    ScriptRunner r({Code(8, opcode::noOperation), bad.finish()});
+    r.run(2);
+    EXPECT_EQ(r.output(), "[Fehler: Nicht erkannte Anweisung 0/0 an Adresse 13.]");
+    EXPECT_EQ(r.byteVar(40), 1);
+}
+
+// Runs routine 1 of the code and gives its output; byte variable 41 must
+// stay 0 (the code after the fault never runs).
+std::string faultOf(Assembler& a) {
+    a.add(byteVar(41), num(1));
+    ScriptRunner r({a.finish()});
+    r.run();
+    EXPECT_EQ(r.byteVar(41), 0);
+    EXPECT_EQ(r.engine().machine.callDepth, 0);
+    return r.output();
+}
+
+TEST(MalformedCode, JumpOutsideTheBlock) {
+    Assembler before;
+    before.emit("if", {0, 0, cond(positive(num(0)))});
+    EXPECT_EQ(faultOf(before), cp("[Fehler: Sprungziel 0 außerhalb des Blocks an Adresse 0.]"));
+
+    Assembler beyond;
+    beyond.add(byteVar(40), num(1)).emit("repeat", {4000}).emit("until", {cond(positive(num(0)))});
+    EXPECT_EQ(faultOf(beyond), cp("[Fehler: Sprungziel 4000 außerhalb des Blocks an Adresse 8.]"));
+}
+
+TEST(MalformedCode, JumpJustPastTheEndEndsTheBlockQuietly) {
+    Assembler a;
+    a.emit("if", {0, 16, cond(positive(num(0)))}).add(byteVar(41), num(1)).raw({251});
+    const Code code = a.finishRaw();
+    ASSERT_EQ(code.size(), 15u);
+    ScriptRunner r({code});
+    r.run();
+    EXPECT_EQ(r.output(), "");
+    EXPECT_EQ(r.byteVar(41), 0);
+}
+
+TEST(MalformedCode, TwelveNestedBlocksAreTooMany) {
+    Assembler a;
+    for (int i = 0; i < 12; ++i)
+        a.raw({opcode::repeat, 0, 1});
+    EXPECT_EQ(faultOf(a), cp("[Fehler: Zu tief verschachtelte Blöcke an Adresse 33.]"));
+}
+
+TEST(MalformedCode, ClosingWithoutAnOpenBlock) {
+    for (uint8_t close :
+         {opcode::endIf, opcode::elsePart, opcode::leave, opcode::next, opcode::endWhile}) {
+        Assembler a;
+        a.add(byteVar(40), num(1)).raw({close});
+        EXPECT_EQ(faultOf(a), "[Fehler: Blockende ohne offenen Block an Adresse 5.]") << int(close);
+    }
+    Assembler until;
+    until.emit("until", {cond(always())});
+    EXPECT_EQ(faultOf(until), "[Fehler: Blockende ohne offenen Block an Adresse 0.]");
+}
+
+TEST(MalformedCode, InstructionCutOffByTheBlockEnd) {
+    for (Code code : {Code{opcode::assign, 3}, Code{opcode::add, 3, 40, 6},
+                      Code{opcode::test, 3, 40, 5, 6}, Code{opcode::print, 1},
+                      Code{opcode::forLoop, 0, 9, 3, 40, 6, 1}, Code{opcode::select, 6, 1, 0}}) {
+        ScriptRunner r({code});
+        r.run();
+        EXPECT_EQ(r.output(), cp("[Fehler: Anweisung reicht über das Blockende an Adresse 0.]"))
+            << int(code[0]);
+        EXPECT_EQ(r.byteVar(40), 0) << int(code[0]);
+        EXPECT_EQ(r.engine().machine.callDepth, 0);
+    }
+}
+
+TEST(MalformedCode, ASelectionEntryThatLinksBackwards) {
+    Assembler a;
+    Assembler::Label entry = a.label();
+    a.emit("select", {num(9), 40});
+    a.bind(entry).raw({1, 0}).rawWord(entry);
+    EXPECT_EQ(faultOf(a), cp("[Fehler: Ungültiger Auswahleintrag an Adresse 0.]"));
+}
+
+TEST(MalformedCode, ASelectionEntryRunningPastTheBlock) {
+    ScriptRunner r({Code{opcode::select, 6, 9, 0, 50, 1, 2, 3, 4}});
+    r.run();
+    EXPECT_EQ(r.output(), cp("[Fehler: Anweisung reicht über das Blockende an Adresse 0.]"));
+}
+
+TEST(MalformedCode, EndlessLoopsAreCutOffOnce) {
+    Assembler caller;
+    caller.callRoutine(2).add(byteVar(41), num(1));
+    Assembler endless;
+    endless.while_(cond(always())).add(longVar(10), num(1)).end();
+    ScriptRunner r({caller.finish(), endless.finish()});
+    r.engine().machine.jumpLimit = 10000;
+    r.run();
+    const std::string text = r.output();
+    EXPECT_EQ(text.find("[Fehler: Endlosschleife abgebrochen an Adresse "), 0u) << text;
+    EXPECT_EQ(text.find("[Fehler", 1), std::string::npos) << text;
+    EXPECT_EQ(r.byteVar(41), 0); // every running call ended
+    EXPECT_GT(r.longVar(10), 1000);
+    EXPECT_EQ(r.engine().machine.callDepth, 0);
+
+    // The next outermost call gets a fresh budget.
+    r.world().longVariables[10] = 0;
+    runRoutine(r.engine(), 2);
+    EXPECT_GT(r.longVar(10), 1000);
+}
+
+TEST(MalformedCode, BlocksOutsideOrAcrossTheEndOfTheCodeArea) {
+    ScriptRunner r({Assembler().finish()});
+    runScript(r.engine(), 20000, 50); // starts beyond the code area
+    EXPECT_EQ(r.output(), "");
+
+    // The last four bytes of the code area; the block claims 100.
+    auto& area = r.world().codeArea;
+    const Code tail = {opcode::setTrue, 3, 40, opcode::noOperation};
+    std::copy(tail.begin(), tail.end(), area.end() - 4);
+    runScript(r.engine(), static_cast<uint16_t>((area.size() - 4) / 4), 100);
+    EXPECT_EQ(r.byteVar(40), 1);
+    EXPECT_EQ(r.output(), "");
+}
+
+// Bytes that are mostly instructions, conditions and small operands, so
+// that random blocks open and close levels, loop, call and select.
+uint8_t randomCodeByte(std::mt19937& rng) {
+    static constexpr uint8_t interesting[] = {
+        2,   4,   5,   6,   7,   8,   9,   17,  19,  21,  22, 27, 58, 59, 243, 244, 245,
+        246, 247, 248, 249, 250, 251, 252, 253, 254, 255, 0,  1,  2,  3,  4,   5,   6,
+        11,  133, 129, 16,  255, 249, 128, 160, 64,  96,  10, 8,  12, 3,  3,   6,   6};
+    switch (rng() % 4) {
+    case 0: return interesting[rng() % std::size(interesting)];
+    case 1: return static_cast<uint8_t>(rng() % 16);
+    case 2: return static_cast<uint8_t>(rng() % 40);
+    default: return static_cast<uint8_t>(rng());
+    }
+}
+
+TEST(MalformedCode, RandomBlocksAlwaysEnd) {
+    constexpr int routineLength = 48;
+    Story story;
+    story.setText(1, {"a", "b"});
+    std::vector<Code> routines(4, Code(routineLength, opcode::noOperation));
+    ScriptRunner r(routines, story);
+    Engine& engine = r.engine();
+    engine.machine.jumpLimit = 2000;
+    std::mt19937 rng(20240611);
+    int fatal = 0;
+    for (int round = 0; round < 3000; ++round) {
+        for (int n = 1; n <= 4; ++n) {
+            const CodeBlock block = r.routine(n);
+            for (int i = 0; i < block.length; ++i)
+                r.world().codeArea[block.start * 4u + i] = randomCodeByte(rng);
+        }
+        r.world().byteVariables[13] = 0;
+        const CodeBlock first = r.routine(1);
+        const auto length = static_cast<uint16_t>(1 + rng() % routineLength);
+        try {
+            runScript(engine, first.start, length);
+        } catch (const FatalError&) {
+            ++fatal; // calls nested too deep
+        }
+        ASSERT_EQ(engine.machine.callDepth, 0) << "round " << round;
+        ASSERT_EQ(engine.machine.currentCall, nullptr) << "round " << round;
+    }
+    EXPECT_LT(fatal, 3000);
+}
+
+} // namespace
+} // namespace rux

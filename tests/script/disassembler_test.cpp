@@ -4,9 +4,15 @@
 #include "engine/script/disassembler.h"
 #include "engine/script/instruction_table.h"
 #include "storykit/assembler.h"
+#include "storykit/story_writer.h"
 #include "tests/script/script_runner.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
 
 namespace rux {
 namespace {
@@ -171,6 +177,41 @@ TEST(Disassembler, ListsEveryScriptOfAStory) {
     };
     EXPECT_EQ(headings, expected);
     EXPECT_EQ(lines[1], "    1  stop");
+}
+
+TEST(Disassembler, RuxdumpListsTheCodeOfAStoryFile) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("interp_code_" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    Story story;
+    StoryObject ball;
+    ball.name = "B\xE4ll"; // a Windows-1252 name reaches the listing as UTF-8
+    ball.scripts[0] = Assembler().emit("askchoice", {byteVar(1), "\xE4"}).finish();
+    story.addObject(ball);
+    Assembler a;
+    a.if_(cond(visible(num(5)))).print(3, 1).end();
+    story.addRoutine(a.finish());
+    writeStoryFile(story, (dir / "code.vux").string());
+    const std::string command = std::string("'") + RUX_RUXDUMP + "' --code '" +
+                                (dir / "code.vux").string() + "' >'" + (dir / "out.txt").string() +
+                                "'";
+    const int status = std::system(command.c_str());
+    std::ifstream file(dir / "out.txt");
+    std::stringstream out;
+    out << file.rdbuf();
+    fs::remove_all(dir);
+    EXPECT_EQ(status, 0);
+    const std::string expected = "object 1 \"B\xC3\xA4ll\" script 1 (offset 0, 6 bytes):\n"
+                                 "    1  askchoice    byte:1, \"\xC3\xA4\"\n"
+                                 "    6  nop\n"
+                                 "\n"
+                                 "routine 1 (offset 8, 17 bytes):\n"
+                                 "    1  if           -, @17, visible(num:5)\n"
+                                 "   13  print        3, 1\n"
+                                 "   16  endif\n"
+                                 "   17  nop\n"
+                                 "\n";
+    EXPECT_EQ(out.str(), expected);
 }
 
 } // namespace

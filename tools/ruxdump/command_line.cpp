@@ -3,7 +3,8 @@
 namespace ruxdump {
 
 std::string usageText() {
-    return "usage: ruxdump STORY.vux\n";
+    return "usage: ruxdump STORY.vux\n"
+           "       ruxdump --code STORY.vux   (the byte code of every script)\n";
 }
 
 std::optional<DumpOptions> parseCommandLine(const std::vector<std::string_view>& args,
@@ -17,6 +18,8 @@ std::optional<DumpOptions> parseCommandLine(const std::vector<std::string_view>&
         if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             if (arg == "--") {
                 optionsEnded = true;
+            } else if (arg == "--code") {
+                options.code = true;
             } else if (arg == "-h" || arg == "--help") {
                 options.help = true;
                 return options;

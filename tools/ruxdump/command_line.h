@@ -12,6 +12,7 @@ namespace ruxdump {
 struct DumpOptions {
     std::string storyPath;
     bool help = false;
+    bool code = false; // list the byte code of every script instead
 };
 
 // The usage text, one line per form.

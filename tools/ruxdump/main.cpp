@@ -1,6 +1,8 @@
 // ruxdump: prints a readable listing of a ".vux" story file.
 
+#include "engine/script/disassembler.h"
 #include "tools/ruxdump/command_line.h"
+#include "tools/ruxdump/dump_layout.h"
 #include "tools/ruxdump/story_dump.h"
 #include "tools/ruxdump/story_file.h"
 
@@ -25,7 +27,12 @@ int run(const ruxdump::DumpOptions& options) {
         ruxdump::reportLoadFailure(error, std::cout, std::cerr);
         return exitLoadFailed;
     }
-    ruxdump::dumpStory(*world, std::cout);
+    if (options.code) {
+        for (const std::string& line : rux::disassembleStory(*world))
+            std::cout << ruxdump::shown(line) << '\n';
+    } else {
+        ruxdump::dumpStory(*world, std::cout);
+    }
     std::cout.flush();
     return std::cout ? 0 : exitLoadFailed;
 }

@@ -207,16 +207,4 @@ using detail::ConditionInfo;
 inline constexpr std::array<InstructionInfo, 256> instructionTable = detail::makeInstructionTable();
 inline constexpr std::array<ConditionInfo, 128> conditionTable = detail::makeConditionTable();
 
-// Number of bytes the operand kinds of fixed shape take (N, Q, S and T
-// excluded: their size depends on the code).
-constexpr int fixedOperandBytes(char kind) {
-    switch (kind) {
-    case 'B': return 1;
-    case 'O':
-    case 'D':
-    case 'W': return 2;
-    default: return 0;
-    }
-}
-
 } // namespace rux

@@ -22,8 +22,12 @@ inline constexpr int maxCallDepth = 63;
 inline constexpr uint64_t defaultJumpLimit = 50'000'000;
 
 struct MachineState {
-    uint32_t position = 0; // byte offset in the code area of the next byte to read
-    int callDepth = 0;     // runScript calls in progress
+    // Byte offset in the code area of the next byte to read. The running
+    // call keeps its own cursor and publishes it here before it hands an
+    // instruction to code outside the interpreter's loop; a call restores
+    // its caller's value when it returns.
+    uint32_t position = 0;
+    int callDepth = 0; // runScript calls in progress
     // frames[d] holds the locals of the call at depth d; local k (1..8) is
     // frames[d][k - 1] and is addressed by operand index 256 - k.
     std::array<std::array<uint8_t, localsPerFrame>, frameCount> frames{};

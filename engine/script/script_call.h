@@ -107,6 +107,13 @@ class ScriptCall {
     // Q: a whole condition list, strictly left to right, every condition
     // evaluated, no precedence.
     [[gnu::always_inline]] bool conditions() {
+        // Most lists are a single comparison: read it in one go.
+        if (end_ - position_ >= 7 && code_[position_] == 1 && code_[position_ + 6] == connectorEnd)
+            [[likely]] {
+            const uint8_t* p = code_ + position_;
+            position_ += 7;
+            return compare(valueAt(p + 1), p[3], valueAt(p + 4));
+        }
         bool result = condition();
         for (;;) {
             const uint8_t connector = byte();
@@ -121,14 +128,17 @@ class ScriptCall {
             const uint8_t* p = code_ + position_;
             position_ += 6;
             const int32_t a = valueAt(p + 1);
-            const int32_t b = valueAt(p + 4);
-            switch (p[3]) {
-            case relationLess: return a < b;
-            case relationGreater: return a > b;
-            default: return a == b;
-            }
+            return compare(a, p[3], valueAt(p + 4));
         }
         return evaluateCondition(*this);
+    }
+    // Condition 1: relation 2 is "less", 3 "greater", anything else "equal".
+    static bool compare(int32_t a, uint8_t relation, int32_t b) {
+        switch (relation) {
+        case relationLess: return a < b;
+        case relationGreater: return a > b;
+        default: return a == b;
+        }
     }
 
     // Where the cursor is, as byte offsets in the code area; always within

@@ -1,25 +1,445 @@
 #include "engine/text/formatter.h"
 
 #include "engine/engine.h"
+#include "engine/script/interpreter.h"
+#include "engine/script/values.h"
+#include "engine/text/case_functions.h"
+#include "engine/text/markup_reader.h"
+#include "engine/text/noun_phrases.h"
+#include "engine/text/numbers.h"
 #include "engine/text/output.h"
+#include "engine/text/paging.h"
+#include "engine/text/verb_forms.h"
+
+#include <algorithm>
 
 namespace rux {
 
-// Placeholder until markup exists: texts are output as they stand.
+namespace {
+
+constexpr std::string_view nothing = "nichts";
+
+void emit(Engine& engine, std::string_view text, bool capitalise) {
+    if (text.empty()) return;
+    if (capitalise)
+        outputText(engine, capitalizeFirst(text));
+    else
+        outputText(engine, text);
+}
+
+void emitFormatted(Engine& engine, std::string_view text, bool capitalise) {
+    if (capitalise)
+        formatText(engine, capitalizeFirst(text));
+    else
+        formatText(engine, text);
+}
+
+std::string twoDigits(int value) {
+    std::string digits = std::to_string(value);
+    return value >= 0 && value < 10 ? "0" + digits : digits;
+}
+
+bool namesNoObject(const Engine& engine, uint8_t object) {
+    return object == 0 || (object > engine.world.counts.fixedCount && object < 250);
+}
+
+void footnote(Engine& engine, MarkupReader& in) {
+    int value = 0;
+    for (int i = 0; i < 3 && in.peekIsDigit(); ++i)
+        value = value * 10 + (in.next() - '0');
+    value %= 256;
+    TextState& t = engine.text;
+    int number = 0;
+    for (int i = 1; i <= t.footnoteCount; ++i) {
+        if (t.footnoteTable[i] == value) {
+            number = i;
+            break;
+        }
+    }
+    if (number == 0) {
+        if (t.footnoteCount < 255) {
+            number = ++t.footnoteCount;
+            t.footnoteTable[number] = static_cast<uint8_t>(value);
+        } else {
+            number = 255; // the table is full: the last position serves again
+        }
+    }
+    outputText(engine, "[" + std::to_string(number) + "]");
+}
+
+void objectPhrase(Engine& engine, MarkupReader& in, char code) {
+    const uint8_t object = in.objectRef();
+    const int grammaticalCase = in.caseLetter();
+    const bool capitalise = code >= 'A' && code <= 'Z';
+    if (namesNoObject(engine, object)) {
+        emit(engine, nothing, capitalise);
+        return;
+    }
+    uint8_t& phraseObject = engine.world.scene.phraseObject;
+    const uint8_t previous = phraseObject;
+    phraseObject = object;
+    switch (code) {
+    case 'B':
+    case 'b':
+        emitFormatted(engine, definitePhrase(engine, object, grammaticalCase), capitalise);
+        break;
+    case 'U':
+    case 'u':
+        emitFormatted(engine, indefinitePhrase(engine, object, grammaticalCase), capitalise);
+        break;
+    case 'O':
+    case 'o': emitFormatted(engine, barePhrase(engine, object, grammaticalCase), capitalise); break;
+    case 'K':
+    case 'k':
+        emitFormatted(engine, negatedPhrase(engine, object, grammaticalCase), capitalise);
+        break;
+    default: emit(engine, pronoun(engine, object, grammaticalCase), capitalise); break;
+    }
+    phraseObject = previous;
+}
+
+void systemText(Engine& engine, MarkupReader& in) {
+    const World& w = engine.world;
+    switch (in.next()) {
+    case 'A': outputText(engine, w.storyTitle); break;
+    case 'k': outputText(engine, w.storyLabel); break;
+    case 'V': outputText(engine, "2.0"); break;
+    case 'D': outputText(engine, "21-10-2000"); break;
+    case 'T':
+        outputText(engine, twoDigits(w.byteVariables[3]) + ":" + twoDigits(w.byteVariables[2]));
+        break;
+    case 'B':
+    case 'b': {
+        const bool capitalise = in.previous() == 'B';
+        const CommandSlots& c = w.command;
+        engine.text.phraseText =
+            commandPhrase(engine, c.action, c.object1, c.object2, c.object3, c.direction, 0);
+        emitFormatted(engine, engine.text.phraseText, capitalise);
+        break;
+    }
+    default: break;
+    }
+}
+
+void firstWordOf(Engine& engine, MarkupReader& in, bool capitalise) {
+    const char list = in.next();
+    if (list != 's' && list != 'v' && list != 'a') return;
+    const ObjectRecord& o = engine.world.objects[in.objectRef()];
+    if (list == 's' && !o.nouns.empty()) emit(engine, o.nouns.front().word, capitalise);
+    if (list == 'a' && !o.adjectives.empty()) emit(engine, o.adjectives.front(), capitalise);
+    if (list == 'v' && !o.nounPrefixes.empty()) emit(engine, o.nounPrefixes.front(), capitalise);
+}
+
+void stateName(Engine& engine, MarkupReader& in, bool capitalise) {
+    int32_t index = 0;
+    if (in.peek() == 'o') {
+        in.next();
+        index = engine.world.objects[in.objectRef()].state;
+    } else {
+        index = in.valueRef();
+    }
+    const auto& names = engine.world.stateNames;
+    if (names.empty()) return;
+    const std::size_t at = std::min<std::size_t>(std::max(index, 0), names.size() - 1);
+    if (names[at].empty())
+        outputText(engine, capitalise ? "Normal" : "normal");
+    else
+        emitFormatted(engine, names[at], capitalise);
+}
+
+void directionName(Engine& engine, MarkupReader& in, bool capitalise) {
+    const int32_t n = in.valueRef();
+    const World& w = engine.world;
+    if (n <= 0 || n > w.counts.directionCount)
+        outputText(engine, "nirgendwo"); // never capitalised
+    else
+        emit(engine, w.directionNames[n].shortName, capitalise);
+}
+
+void actionNames(Engine& engine, MarkupReader& in, bool capitalise) {
+    const int32_t id = in.valueRef();
+    for (const ActionRecord& a : engine.world.actions)
+        if (a.id == id) emit(engine, a.name, capitalise);
+}
+
+void roomNames(Engine& engine, MarkupReader& in) {
+    const int32_t id = in.valueRef();
+    for (const RoomRecord& r : engine.world.rooms)
+        if (r.id == id) formatText(engine, r.name);
+}
+
+void arrayText(Engine& engine, MarkupReader& in) {
+    const int n = in.hexPair();
+    const World& w = engine.world;
+    if (n < 1 || n > w.counts.arrayCount) return;
+    const ByteArray& array = w.byteArrays[n - 1];
+    if (array.size == 0) return;
+    const std::size_t start = std::size_t{array.start} * 4;
+    const std::size_t length = std::min<std::size_t>(w.codeArea[start], array.size - 1u);
+    std::string text;
+    for (std::size_t i = 1; i <= length; ++i) {
+        const uint8_t c = w.codeArea[start + i];
+        text.push_back(c < 32 ? '*' : static_cast<char>(c));
+    }
+    formatText(engine, text);
+}
+
+void numberCode(Engine& engine, MarkupReader& in, bool upper) {
+    const char form = in.next();
+    const int32_t n = in.valueRef();
+    switch (form) {
+    case 'z': emit(engine, numberWords(n), upper); break;
+    case 'o': emit(engine, ordinalStem(n), upper); break;
+    case 'r': {
+        const std::string roman = romanNumeral(n);
+        outputText(engine, upper ? upperCaseAll(roman) : roman);
+        break;
+    }
+    case 'b': emit(engine, std::string(1, letterFor(n)), upper); break;
+    case 'c': {
+        const char c = (n & 0xFF) < 32 ? '*' : static_cast<char>(n & 0xFF);
+        emit(engine, std::string(1, c), upper);
+        break;
+    }
+    default: outputText(engine, std::string(1, form)); break;
+    }
+}
+
+void verbCode(Engine& engine, MarkupReader& in, bool capitalise) {
+    const char verb = in.next();
+    switch (verb) {
+    case 's':
+    case 'S': emit(engine, formOfSein(engine, in.objectRef()), capitalise); break;
+    case 'h':
+    case 'H': emit(engine, formOfHaben(engine, in.objectRef()), capitalise); break;
+    case 'w':
+    case 'W': emit(engine, formOfWerden(engine, in.objectRef()), capitalise); break;
+    case 'e':
+    case 'E': emit(engine, regularEnding(engine, in.objectRef()), capitalise); break;
+    case 'x':
+    case 'X':
+    case 'y':
+    case 'Y': {
+        const bool posture = verb == 'x' || verb == 'X';
+        emit(engine, posture ? postureStem(engine) : placingStem(engine), capitalise);
+        // "sitzt" for a sitting player, "liegst"/"stehst" otherwise.
+        if (engine.world.byteVariables[32] == 1 && in.peek() == 's') in.next();
+        break;
+    }
+    case '(': {
+        const std::string singular = in.upTo('/').substr(0, 12);
+        const std::string plural = in.upTo(')').substr(0, 12);
+        outputText(engine, chooseForm(engine, in.objectRef(), singular, plural));
+        break;
+    }
+    default: break;
+    }
+}
+
+void nounEnding(Engine& engine) {
+    switch (nounEndingKind(engine)) {
+    case 1: outputText(engine, "n"); break;
+    case 2: {
+        const std::string_view line = currentDisplayLine(engine);
+        const uint8_t last = line.empty() ? 0 : static_cast<uint8_t>(line.back());
+        static constexpr std::string_view vowels = "aeiou\xE4\xF6\xFC";
+        const bool vowel =
+            last != 0 && vowels.find(static_cast<char>(last)) != std::string_view::npos;
+        outputText(engine, vowel ? "n" : "en");
+        break;
+    }
+    default: break;
+    }
+}
+
+void listText(Engine& engine, MarkupReader& in, bool capitalise) {
+    const char fill = in.next();
+    std::string& phrase = engine.text.phraseText;
+    std::replace(phrase.begin(), phrase.end(), '\x10', fill);
+    if (capitalise) {
+        phrase = capitalizeFirst(phrase);
+        if (phrase.size() > 1 && phrase[0] == '/')
+            phrase[1] = capitalizeFirst(phrase.substr(1, 1))[0];
+    }
+    formatText(engine, std::string(phrase));
+}
+
+void runTextRoutine(Engine& engine, int n) {
+    if (const NumberedCode* routine = engine.world.findTextRoutine(static_cast<uint8_t>(n)))
+        runScript(engine, routine->script.start, routine->script.length);
+}
+
+// Handles one markup code; the reader stands on the code character.
+void handleCode(Engine& engine, MarkupReader& in) {
+    const char code = in.next();
+    const bool upper = code >= 'A' && code <= 'Z';
+    switch (code) {
+    case '"':
+    case ',': outputText(engine, "'"); break;
+    case '/': outputText(engine, "/"); break;
+    case '(': outputText(engine, "["); break;
+    case ')': outputText(engine, "]"); break;
+    case '-': outputText(engine, "\xAD"); break;
+    case '_': outputText(engine, "\xA0"); break;
+    case ':': outputText(engine, "  \xB7 "); break;
+    case 'F':
+    case 'f': outputText(engine, "\x02"); break;
+    case 'N':
+    case 'n': outputText(engine, "\x01"); break;
+    case '#': paragraphBreak(engine); break;
+    case 'x':
+    case 'X': lineBreak(engine); break;
+    case '&':
+        paragraphBreak(engine);
+        startPaging(engine, 1);
+        break;
+    case 'T':
+    case 't': {
+        const int width = engine.world.byteVariables[26] * (code == 'T' ? 2 : 1);
+        outputText(engine, std::string(std::min(width, 80), ' '));
+        break;
+    }
+    case '0': engine.text.countedForms = in.next() == '+'; break;
+    case '$': outputText(engine, std::to_string(in.valueRef())); break;
+    case '*': footnote(engine, in); break;
+    case '!': systemText(engine, in); break;
+    case 'B':
+    case 'b':
+    case 'U':
+    case 'u':
+    case 'O':
+    case 'o':
+    case 'K':
+    case 'k':
+    case 'Q':
+    case 'q': objectPhrase(engine, in, code); break;
+    case 'Y':
+    case 'y': firstWordOf(engine, in, upper); break;
+    case 'Z':
+    case 'z': stateName(engine, in, upper); break;
+    case 'D':
+    case 'd': directionName(engine, in, upper); break;
+    case 'P':
+    case 'p':
+        emit(engine, engine.world.preposition(engine.world.command.preposition), upper);
+        break;
+    case 'W':
+    case 'w': emit(engine, typedWord(engine, engine.parser.parsePosition), upper); break;
+    case 'I':
+    case 'i': {
+        const bool inside = engine.world.objectFlag(10, engine.world.scene.playerVehicle);
+        emit(engine, inside ? "in" : "auf", upper);
+        break;
+    }
+    case 'H':
+    case 'h': actionNames(engine, in, upper); break;
+    case 'R':
+    case 'r': roomNames(engine, in); break;
+    case 'G':
+    case 'g': arrayText(engine, in); break;
+    case 'C':
+    case 'c': numberCode(engine, in, upper); break;
+    case 'V':
+    case 'v': verbCode(engine, in, upper); break;
+    case '^': outputText(engine, adjectiveEnding(engine)); break;
+    case '~': nounEnding(engine); break;
+    case '@': formatText(engine, std::string(engine.text.phraseText)); break;
+    case 'L':
+    case 'l': listText(engine, in, upper); break;
+    case 'S':
+    case 's': {
+        const TextRef ref = engine.world.messageVariables[in.hexPair()];
+        if (upper) engine.text.capitalizeNext = true;
+        printTextMark(engine, ref.mark, ref.variant, false);
+        break;
+    }
+    case '?': {
+        const int mark = in.hexPair();
+        const int32_t variant = in.valueRef();
+        printMessage(engine, static_cast<uint8_t>(mark), static_cast<uint8_t>(variant));
+        break;
+    }
+    case 'a': runRoutine(engine, static_cast<uint8_t>(in.hexPair())); break;
+    case 'A': runTextRoutine(engine, in.hexPair()); break;
+    case '|':
+        in.next();
+        in.next();
+        break;
+    default: break; // an unknown code consumes only its character
+    }
+}
+
+} // namespace
+
 void formatText(Engine& engine, std::string_view text) {
     if (engine.world.byteVariables[11] != 0) return;
-    outputText(engine, text);
+    TextState& state = engine.text;
+    if (state.formatDepth >= maxFormatDepth) return;
+    ++state.formatDepth;
+    // A private copy: "%" stands for an apostrophe, and running a routine
+    // from a code may change the buffers the text came from.
+    std::string& copy = state.formatScratch[state.formatDepth - 1];
+    copy.assign(text);
+    std::replace(copy.begin(), copy.end(), '%', '\'');
+    MarkupReader in(engine, copy);
+    while (!in.atEnd()) {
+        const std::string_view plain = in.upToSlash();
+        if (!plain.empty()) outputText(engine, plain);
+        if (in.atEnd()) break;
+        in.next();             // the slash
+        if (in.atEnd()) break; // a slash at the very end prints nothing
+        handleCode(engine, in);
+    }
+    --state.formatDepth;
 }
 
 void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace) {
-    auto text = engine.world.textVariant(mark, variant);
-    if (!text) return;
-    formatText(engine, *text);
-    if (addSpace) outputText(engine, " ");
+    World& w = engine.world;
+    engine.machine.pendingMessage = {};
+    if (w.byteVariables[11] != 0) return;
+    if (!w.textBlock(mark)) {
+        outputText(engine, "[Fehler: Textmarke " + std::to_string(mark) + " nicht gefunden]");
+        return;
+    }
+    const auto text = w.textVariant(mark, variant);
+    if (!text || variant == 0) return;
+    if (engine.text.formatDepth >= maxFormatDepth) return;
+    // The line is reused by this nesting level; deeper levels have their own.
+    std::string& line = engine.text.lineScratch[engine.text.formatDepth];
+    std::string_view rest = *text;
+    while (true) {
+        const std::size_t lf = rest.find('\n');
+        line.assign(rest.substr(0, lf));
+        const bool last = lf == std::string_view::npos;
+        if (engine.text.capitalizeNext) {
+            engine.text.capitalizeNext = false;
+            line = capitalizeFirst(line);
+        }
+        w.byteVariables[12] = 0;
+        if (!line.empty()) {
+            const std::string_view tail =
+                std::string_view(line).substr(line.size() >= 2 ? line.size() - 2 : 0);
+            if (line.size() >= 2 && (tail == "/#" || tail == "/X" || tail == "/x")) {
+                // a line that ends in a break keeps it
+            } else if (line.back() == '/') {
+                line.pop_back(); // joins the next line without a space
+            } else if (line.back() != ' ' && addSpace) {
+                line.push_back(' ');
+            }
+        }
+        if (!line.empty())
+            formatText(engine, line);
+        else if (!last)
+            paragraphBreak(engine);
+        else
+            w.byteVariables[12] = 1;
+        if (last) break;
+        rest = rest.substr(lf + 1);
+    }
 }
 
 void printMessage(Engine& engine, uint8_t mark, uint8_t variant) {
     printTextMark(engine, mark, variant, true);
 }
 
-}  // namespace rux
+} // namespace rux

@@ -1,6 +1,7 @@
 #include "engine/text/name_preparation.h"
 
 #include "engine/engine.h"
+#include "engine/text/capture.h"
 #include "engine/text/formatter.h"
 #include "engine/text/grammar_tables.h"
 #include "engine/text/noun_phrases.h"
@@ -27,40 +28,19 @@ bool isLowerVowel(char c) {
     }
 }
 
-// Formats a computed name with output captured. An enclosing capture (the
-// status line naming the object) is put aside and resumed afterwards; it
-// is restored also when a fatal error unwinds through the formatting.
-class NameCapture {
-  public:
-    explicit NameCapture(Engine& engine)
-        : engine_(engine), outerMode_(engine.output.captureMode),
-          outerText_(std::move(engine.output.capturedText)) {
-        ++engine_.phrases.computedNameDepth;
-        engine_.output.captureMode = true;
-        engine_.output.capturedText.clear();
-    }
-    ~NameCapture() {
-        --engine_.phrases.computedNameDepth;
-        engine_.output.captureMode = outerMode_;
-        engine_.output.capturedText = std::move(outerText_);
-    }
-    NameCapture(const NameCapture&) = delete;
-    NameCapture& operator=(const NameCapture&) = delete;
-
-    std::string captured() const { return engine_.output.capturedText; }
-
-  private:
-    Engine& engine_;
-    bool outerMode_;
-    std::string outerText_;
-};
-
 std::string computedName(Engine& engine, std::string_view name) {
     if (engine.phrases.computedNameDepth >= computedNameLimit) return {};
     const std::string text(name); // the formatting may change the record it came from
-    NameCapture capture(engine);
+    // An enclosing capture (the status line naming the object) is put aside
+    // and resumed afterwards, also when a fatal error unwinds through here.
+    struct DepthGuard {
+        int& depth;
+        explicit DepthGuard(int& d) : depth(d) { ++depth; }
+        ~DepthGuard() { --depth; }
+    } depth(engine.phrases.computedNameDepth);
+    CaptureScope capture(engine);
     formatText(engine, text);
-    return shortString(capture.captured(), nameCapacity);
+    return shortString(capture.text(), nameCapacity);
 }
 
 // "~" after a vowel or after "el"/"er" needs "n", elsewhere "en"; dative

@@ -1,6 +1,7 @@
 #include "engine/world/world.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace rux {
 
@@ -8,27 +9,34 @@ World::World() : codeArea(codeAreaSize, 0), textArea(textAreaSize, 0) {}
 
 namespace {
 
-template <typename List>
-auto* firstWithId(List& list, uint8_t id) {
+template <typename List> auto* firstWithId(List& list, uint8_t id) {
     auto it = std::find_if(list.begin(), list.end(), [id](const auto& e) { return e.id == id; });
     return it == list.end() ? nullptr : &*it;
 }
 
-}  // namespace
+} // namespace
 
-const RoomRecord* World::findRoom(uint8_t id) const { return firstWithId(rooms, id); }
-RoomRecord* World::findRoom(uint8_t id) { return firstWithId(rooms, id); }
+const RoomRecord* World::findRoom(uint8_t id) const {
+    return firstWithId(rooms, id);
+}
+RoomRecord* World::findRoom(uint8_t id) {
+    return firstWithId(rooms, id);
+}
 const NumberedText* World::findExitMessage(uint8_t id) const {
     return firstWithId(exitMessages, id);
 }
 const NumberedCode* World::findExitRoutine(uint8_t id) const {
     return firstWithId(exitRoutines, id);
 }
-const NumberedCode* World::findRoutine(uint8_t id) const { return firstWithId(routines, id); }
+const NumberedCode* World::findRoutine(uint8_t id) const {
+    return firstWithId(routines, id);
+}
 const NumberedCode* World::findTextRoutine(uint8_t id) const {
     return firstWithId(textRoutines, id);
 }
-const ActionRecord* World::findAction(uint8_t id) const { return firstWithId(actions, id); }
+const ActionRecord* World::findAction(uint8_t id) const {
+    return firstWithId(actions, id);
+}
 
 std::string_view World::nthStateName(std::size_t k) const {
     return k < stateNames.size() ? std::string_view(stateNames[k]) : std::string_view();
@@ -65,17 +73,18 @@ std::optional<std::size_t> World::textBlock(uint8_t mark) const {
 std::optional<std::string_view> World::textVariant(uint8_t mark, int variant) const {
     auto block = textBlock(mark);
     if (!block || variant < 1) return std::nullopt;
-    std::size_t pos = *block;
-    const std::size_t end = textArea.size();
+    const char* const begin = reinterpret_cast<const char*>(textArea.data());
+    const char* const end = begin + textArea.size();
+    const char* pos = begin + *block;
     for (int v = 1; v < variant; ++v) {
-        while (pos < end && textArea[pos] != 0) ++pos;
-        if (pos >= end) return std::nullopt;
-        ++pos;
+        const void* nul = std::memchr(pos, 0, static_cast<std::size_t>(end - pos));
+        if (nul == nullptr) return std::nullopt;
+        pos = static_cast<const char*>(nul) + 1;
     }
     if (pos >= end) return std::nullopt;
-    std::size_t stop = pos;
-    while (stop < end && textArea[stop] != 0) ++stop;
-    return std::string_view(reinterpret_cast<const char*>(textArea.data()) + pos, stop - pos);
+    const void* nul = std::memchr(pos, 0, static_cast<std::size_t>(end - pos));
+    const char* stop = nul ? static_cast<const char*>(nul) : end;
+    return std::string_view(pos, static_cast<std::size_t>(stop - pos));
 }
 
 std::span<const uint8_t> World::codeBytes(CodeBlock block) const {
@@ -105,4 +114,4 @@ void World::computeGroups() {
     }
 }
 
-}  // namespace rux
+} // namespace rux

@@ -1,0 +1,49 @@
+#pragma once
+// Reads the parameters of markup codes from the text being formatted.
+// Reading past the end yields the character 0, which counts as a bad digit,
+// so a cut-off code still produces a value and never reads outside the text.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rux {
+
+class Engine;
+
+class MarkupReader {
+  public:
+    MarkupReader(Engine& engine, std::string_view text) : engine_(engine), text_(text) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+    bool peekIsDigit() const { return peek() >= '0' && peek() <= '9'; }
+    char next() {
+        if (atEnd()) return '\0';
+        previous_ = text_[pos_++];
+        return previous_;
+    }
+    char previous() const { return previous_; }
+
+    // The plain text up to the next "/" (or the end); leaves the reader on it.
+    std::string_view upToSlash();
+    // The text up to the character, which is consumed too.
+    std::string upTo(char stop);
+
+    // Two upper-case hex digits; any other character counts as -1; modulo 256.
+    int hexPair();
+    // Operand kind and operand as two hex pairs, read as a value.
+    int32_t valueRef();
+    // A selector and a hex pair read as a value, or "*" for the last object.
+    uint8_t objectRef();
+    // "1"/"A"/"a" accusative, "2"/"D"/"d" dative, anything else nominative.
+    int caseLetter();
+
+  private:
+    Engine& engine_;
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    char previous_ = '\0';
+};
+
+} // namespace rux

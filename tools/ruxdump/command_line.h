@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ruxdump {
@@ -13,6 +14,10 @@ struct DumpOptions {
     std::string storyPath;
     bool help = false;
     bool code = false; // list the byte code of every script instead
+    // --text MARK[:VARIANT]: print a text mark through the formatter
+    // (variant 0: every variant of the mark).
+    std::optional<std::pair<uint8_t, uint8_t>> text;
+    int width = 80; // --width N: wrap width of printed texts
 };
 
 // The usage text, one line per form.

@@ -3,6 +3,7 @@
 #include "engine/script/disassembler.h"
 #include "tools/ruxdump/command_line.h"
 #include "tools/ruxdump/dump_layout.h"
+#include "tools/ruxdump/preview.h"
 #include "tools/ruxdump/story_dump.h"
 #include "tools/ruxdump/story_file.h"
 
@@ -26,6 +27,15 @@ int run(const ruxdump::DumpOptions& options) {
     } catch (const rux::FatalError& error) {
         ruxdump::reportLoadFailure(error, std::cout, std::cerr);
         return exitLoadFailed;
+    }
+    if (options.text) {
+        ruxdump::PreviewOptions preview;
+        preview.width = options.width;
+        const auto [mark, variant] = *options.text;
+        const bool found =
+            ruxdump::previewText(std::move(*world), mark, variant, preview, std::cout);
+        std::cout.flush();
+        return found && std::cout ? 0 : exitLoadFailed;
     }
     if (options.code) {
         for (const std::string& line : rux::disassembleStory(*world))

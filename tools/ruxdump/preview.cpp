@@ -1,0 +1,68 @@
+#include "tools/ruxdump/preview.h"
+
+#include "engine/engine.h"
+#include "engine/text/codepage.h"
+#include "engine/text/formatter.h"
+#include "engine/text/output.h"
+#include "engine/text/output_layout.h"
+#include "tools/ruxdump/text_marks.h"
+
+#include <memory>
+#include <ostream>
+
+namespace ruxdump {
+
+namespace {
+
+std::string withoutControlBytes(std::string_view line) {
+    std::string out;
+    for (char c : line)
+        if (static_cast<uint8_t>(c) >= 32) out.push_back(c);
+    return out;
+}
+
+// An engine on the given world as the game start leaves it: room 1 current,
+// a layout of one unit per character, no paging, finished lines to `out`.
+std::unique_ptr<rux::Engine> previewEngine(rux::Host& host, rux::World world,
+                                           const PreviewOptions& options, std::ostream& out) {
+    auto engine = std::make_unique<rux::Engine>(host);
+    engine->world = std::move(world);
+    engine->world.scene.currentRoom = 1;
+    engine->world.selectRoomRecord();
+    rux::OutputLayout layout;
+    layout.wrapWidth = options.width;
+    rux::setLayout(*engine, layout);
+    engine->output.pagingEnabled = false;
+    engine->output.transcriptWriter = [&out](std::string_view line) {
+        out << rux::cp1252ToUtf8(withoutControlBytes(line)) << '\n';
+    };
+    return engine;
+}
+
+void finish(rux::Engine& engine, std::ostream& out) {
+    const std::string last = withoutControlBytes(rux::currentDisplayLine(engine));
+    if (!last.empty()) out << rux::cp1252ToUtf8(last) << '\n';
+}
+
+} // namespace
+
+bool previewText(rux::World world, uint8_t mark, uint8_t variant, const PreviewOptions& options,
+                 std::ostream& out) {
+    const TextIndex index(world);
+    const bool exists = index.hasMark(mark);
+    const std::size_t count = exists ? index.variants(mark).size() : 0;
+    rux::SilentHost host;
+    auto engine = previewEngine(host, std::move(world), options, out);
+    if (variant != 0 || !exists) {
+        rux::printMessage(*engine, mark, variant == 0 ? 1 : variant);
+    } else {
+        for (std::size_t v = 1; v <= count && v <= 255; ++v) {
+            rux::printMessage(*engine, mark, static_cast<uint8_t>(v));
+            rux::paragraphBreak(*engine);
+        }
+    }
+    finish(*engine, out);
+    return exists;
+}
+
+} // namespace ruxdump

@@ -3,6 +3,8 @@
 #include "engine/script/control_flow.h"
 #include "engine/script/instruction_table.h"
 #include "engine/script/value_instructions.h"
+#include "engine/script/world_instructions.h"
+#include "engine/script/command_instructions.h"
 
 namespace rux {
 
@@ -39,6 +41,8 @@ constexpr std::array<InstructionHandler, 256> makeHandlerTable() {
     t[opcode::ifBlock] = &in::ifBlock;
     t[opcode::require] = &in::require;
     t[opcode::noOperation] = &in::noOperation;
+    addWorldInstructions(t);
+    addCommandInstructions(t);
     return t;
 }
 

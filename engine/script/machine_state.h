@@ -32,6 +32,8 @@ struct MachineState {
     // frames[d][k - 1] and is addressed by operand index 256 - k.
     std::array<std::array<uint8_t, localsPerFrame>, frameCount> frames{};
     TextRef pendingMessage; // printed after the action unless another mark comes first
+    int currentActionRecord = -1; // World::actions index of the selected action record, -1: none
+    bool quitRequested = false;   // the story asked to end the program; the front end ends it
 
     // The innermost running call (its block bounds and open blocks), or none.
     ScriptCall* currentCall = nullptr;

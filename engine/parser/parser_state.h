@@ -37,6 +37,10 @@ struct ParserState {
     uint8_t parsePosition = 0; // the word the parser is looking at
     std::string quotedText;    // what was typed between double quotes, unfolded
     int32_t typedNumber = 0;   // the number of the last phrase that named a special object
+    uint8_t hookWordPosition = 0; // parsePosition when a hook routine was started
+    uint8_t hookCase = 0;         // case of the phrase being read, for hook routines
+    uint8_t endingStyle = 2;      // adjective-ending table in use (declension style)
+    std::string numberText;       // display text of the last number string read
 };
 
 } // namespace rux

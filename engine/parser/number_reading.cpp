@@ -1,0 +1,137 @@
+#include "engine/parser/number_reading.h"
+
+#include "engine/engine.h"
+#include "engine/text/numbers.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+namespace rux {
+
+namespace {
+
+constexpr uint8_t leadingZerosVariable = 35;
+constexpr std::size_t numberTextLimit = 12;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isNumberPunctuation(char c) {
+    return c == '(' || c == ')' || c == '-' || c == '/' || c == '[' || c == ']';
+}
+
+// The number 0..last whose German word the word is, or -1.
+int numberWordValue(std::string_view word, int first, int last) {
+    for (int n = first; n <= last; ++n)
+        if (word == numberWords(n)) return n;
+    return -1;
+}
+
+// An optional sign and digits only; values beyond the 32-bit range stop
+// growing there (they are far past any count anyway).
+bool readsAsInteger(std::string_view word, int32_t& value) {
+    std::size_t at = 0;
+    bool negative = false;
+    if (!word.empty() && (word[0] == '+' || word[0] == '-')) {
+        negative = word[0] == '-';
+        at = 1;
+    }
+    if (at == word.size()) return false;
+    int64_t magnitude = 0;
+    for (; at < word.size(); ++at) {
+        if (!isDigit(word[at])) return false;
+        magnitude = std::min<int64_t>(magnitude * 10 + (word[at] - '0'), INT32_MAX);
+    }
+    value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+std::string_view wordAt(const Engine& engine, int position) {
+    return engine.parser.words.word(position).text;
+}
+
+} // namespace
+
+bool isNumberText(std::string_view s) {
+    if (s.empty()) return false;
+    for (const char c : s)
+        if (!isDigit(c) && !isNumberPunctuation(c)) return false;
+    return true;
+}
+
+NumberKind classifyNumber(Engine& engine, int32_t& value) {
+    const int position = engine.parser.parsePosition;
+    const std::string_view word = wordAt(engine, position);
+    bool isCount = readsAsInteger(word, value);
+    if (!isCount) {
+        // "ein" is an article and never read as a count.
+        const int n = numberWordValue(word, 2, 20);
+        if (n >= 0) {
+            value = n;
+            isCount = true;
+        }
+    }
+    if (!isCount) return isNumberText(word) ? NumberKind::NumberString : NumberKind::None;
+    if (value <= 0 || value > 20 || word.front() == '0' ||
+        isNumberText(wordAt(engine, position + 1)))
+        return NumberKind::NumberString;
+    return NumberKind::Count;
+}
+
+bool readNumberString(Engine& engine, int32_t& value, std::string& text) {
+    uint8_t& position = engine.parser.parsePosition;
+    uint32_t accumulated = 0; // wraps like the script machine's numbers
+    uint32_t result = 0;
+    int leadingZeros = 0;
+    bool digitSeen = false;
+    bool minusSeen = false;
+    text.clear();
+    for (;;) {
+        result = accumulated;
+        const std::string_view word = wordAt(engine, position);
+        bool stopped = false;
+        if (!word.empty() &&
+            (isDigit(word[0]) || isNumberPunctuation(word[0]) || word[0] == '\\')) {
+            for (const char c : word) {
+                if (isDigit(c) && (c != '0' || digitSeen)) {
+                    digitSeen = true;
+                    accumulated = accumulated * 10 + static_cast<uint32_t>(c - '0');
+                } else if (c == '0') {
+                    ++leadingZeros;
+                } else if (c == '-' && !digitSeen) {
+                    minusSeen = true;
+                } else if (!isNumberPunctuation(c) && c != '\\') {
+                    stopped = true;
+                    break;
+                }
+            }
+        } else {
+            const int n = numberWordValue(word, 0, 9);
+            if (n >= 0)
+                accumulated = accumulated * 10 + static_cast<uint32_t>(n);
+            else
+                stopped = true;
+        }
+        if (stopped) {
+            if (position > 0) --position;
+            break;
+        }
+        text = shortString(text + std::string(word) + " ", numberTextLimit);
+        ++position;
+    }
+    value = static_cast<int32_t>(minusSeen ? 0u - result : result);
+    engine.world.byteVariables[leadingZerosVariable] =
+        static_cast<uint8_t>(std::min(leadingZeros, 255));
+    if (!text.empty()) text.pop_back();
+    std::string shown;
+    for (const char c : text) {
+        shown += c;
+        if (c == '/') shown += '/';
+    }
+    text = shortString(shown, numberTextLimit);
+    return result != 0 || leadingZeros > 0;
+}
+
+} // namespace rux

@@ -36,7 +36,7 @@ void systemAction(Engine& engine) {
     else
         runRecordScript(engine);
 
-    if (standard) vars[abortFlagVariable] = vars[notCarriedOutVariable];
+    if (action <= standardActionCount) vars[abortFlagVariable] = vars[notCarriedOutVariable];
     // The built-in part succeeded: the story's own script for the action
     // follows. For an action without a built-in part this is its second run.
     if (vars[notCarriedOutVariable] == 0 && standard && vars[gameEndCodeVariable] == 0)

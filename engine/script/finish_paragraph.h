@@ -1,0 +1,12 @@
+#pragma once
+// Ending the text of an action or a score message.
+
+namespace rux {
+
+class Engine;
+
+// Ends the paragraph when the current screen line holds text, so that what
+// follows starts a paragraph of its own; an empty line needs no break.
+void finishParagraph(Engine& engine);
+
+} // namespace rux

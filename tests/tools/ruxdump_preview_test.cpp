@@ -1,6 +1,7 @@
 // ruxdump --text: a text mark as the player would see it, wrapped.
 
 #include "engine/world/loader.h"
+#include "storykit/assembler.h"
 #include "storykit/story_writer.h"
 #include "tools/ruxdump/command_line.h"
 #include "tools/ruxdump/preview.h"
@@ -70,6 +71,45 @@ TEST(RuxdumpPreview, CommandLineTakesMarkVariantAndWidth) {
     for (auto bad : {"256", "1:0", "x", "1:", ""})
         EXPECT_FALSE(ruxdump::parseCommandLine({"--text", bad, "a.vux"}, problem)) << bad;
     EXPECT_FALSE(ruxdump::parseCommandLine({"--width", "0", "--text", "1", "a.vux"}, problem));
+}
+
+} // namespace
+
+namespace {
+
+rux::World routineWorld() {
+    Story s;
+    StoryObject lamp;
+    lamp.name = "hell^ Lampe";
+    lamp.gender = 2;
+    s.addObject(lamp);
+    s.setText(1, {"Hier steht /u!01N.", "Und noch ein Satz."});
+    rux::storykit::Assembler first;
+    first.print(1, 1).callRoutine(2);
+    s.addRoutine(first.finish());
+    rux::storykit::Assembler second;
+    second.print(1, 2);
+    s.addRoutine(second.finish());
+    return rux::parseStory(rux::storykit::writeStory(s), "lauf.vux");
+}
+
+TEST(RuxdumpRun, RunsTheRoutineAndPrintsItsOutput) {
+    std::istringstream in;
+    std::ostringstream out;
+    EXPECT_TRUE(ruxdump::previewRoutine(routineWorld(), 1, {}, in, out));
+    EXPECT_EQ(out.str(), "Hier steht eine helle Lampe. Und noch ein Satz. \n");
+}
+
+TEST(RuxdumpRun, MissingRoutineRunsNothing) {
+    std::istringstream in;
+    std::ostringstream out;
+    EXPECT_FALSE(ruxdump::previewRoutine(routineWorld(), 9, {}, in, out));
+    EXPECT_EQ(out.str(), "");
+    std::string problem;
+    EXPECT_FALSE(ruxdump::parseCommandLine({"--run", "0", "a.vux"}, problem));
+    auto options = ruxdump::parseCommandLine({"--run", "12", "a.vux"}, problem);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->routine, uint8_t{12});
 }
 
 } // namespace

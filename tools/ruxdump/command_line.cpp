@@ -35,7 +35,9 @@ std::string usageText() {
     return "usage: ruxdump STORY.vux\n"
            "       ruxdump --code STORY.vux   (the byte code of every script)\n"
            "       ruxdump --text MARK[:VARIANT] [--width N] STORY.vux   (a text as the player "
-           "sees it)\n";
+           "sees it)\n"
+           "       ruxdump --run N [--width N] STORY.vux   (run routine N; answers come from "
+           "standard input)\n";
 }
 
 std::optional<DumpOptions> parseCommandLine(const std::vector<std::string_view>& args,
@@ -56,6 +58,15 @@ std::optional<DumpOptions> parseCommandLine(const std::vector<std::string_view>&
                     problem = "--text needs MARK or MARK:VARIANT (mark 0..255, variant 1..255)";
                     return std::nullopt;
                 }
+                ++i;
+            } else if (arg == "--run") {
+                const auto routine =
+                    i + 1 < args.size() ? number(args[i + 1], 1, 255) : std::nullopt;
+                if (!routine) {
+                    problem = "--run needs a routine number from 1 to 255";
+                    return std::nullopt;
+                }
+                options.routine = static_cast<uint8_t>(*routine);
                 ++i;
             } else if (arg == "--width") {
                 const auto width =

@@ -17,7 +17,8 @@ struct DumpOptions {
     // --text MARK[:VARIANT]: print a text mark through the formatter
     // (variant 0: every variant of the mark).
     std::optional<std::pair<uint8_t, uint8_t>> text;
-    int width = 80; // --width N: wrap width of printed texts
+    std::optional<uint8_t> routine; // --run N: run routine N and print its output
+    int width = 80;                 // --width N: wrap width of printed texts
 };
 
 // The usage text, one line per form.

@@ -37,6 +37,14 @@ int run(const ruxdump::DumpOptions& options) {
         std::cout.flush();
         return found && std::cout ? 0 : exitLoadFailed;
     }
+    if (options.routine) {
+        ruxdump::PreviewOptions preview;
+        preview.width = options.width;
+        const bool found = ruxdump::previewRoutine(std::move(*world), *options.routine, preview,
+                                                   std::cin, std::cout);
+        std::cout.flush();
+        return found && std::cout ? 0 : exitLoadFailed;
+    }
     if (options.code) {
         for (const std::string& line : rux::disassembleStory(*world))
             std::cout << ruxdump::shown(line) << '\n';

@@ -1,14 +1,19 @@
 #include "tools/ruxdump/preview.h"
 
 #include "engine/engine.h"
+#include "engine/script/interpreter.h"
 #include "engine/text/codepage.h"
 #include "engine/text/formatter.h"
 #include "engine/text/output.h"
 #include "engine/text/output_layout.h"
 #include "tools/ruxdump/text_marks.h"
 
+#include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace ruxdump {
 
@@ -44,7 +49,43 @@ void finish(rux::Engine& engine, std::ostream& out) {
     if (!last.empty()) out << rux::cp1252ToUtf8(last) << '\n';
 }
 
+// Answers the engine's questions from lines of input.
+class LineHost : public rux::Host {
+  public:
+    LineHost(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+
+    int readKey() override {
+        std::string line;
+        if (!std::getline(in_, line)) return 27; // end of input: Escape
+        const std::string key = rux::utf8ToCp1252(line);
+        return key.empty() ? 13 : static_cast<uint8_t>(key[0]);
+    }
+    std::optional<std::string> chooseFile(rux::FileChoice, const std::string&) override {
+        std::string line;
+        if (!std::getline(in_, line) || line.empty()) return std::nullopt;
+        return rux::utf8ToCp1252(line);
+    }
+    void showTextBox(const std::vector<std::string>& lines) override {
+        for (const std::string& line : lines)
+            out_ << "| " << rux::cp1252ToUtf8(withoutControlBytes(line)) << '\n';
+    }
+
+  private:
+    std::istream& in_;
+    std::ostream& out_;
+};
+
 } // namespace
+
+bool previewRoutine(rux::World world, uint8_t routine, const PreviewOptions& options,
+                    std::istream& in, std::ostream& out) {
+    const bool exists = world.findRoutine(routine) != nullptr;
+    LineHost host(in, out);
+    auto engine = previewEngine(host, std::move(world), options, out);
+    rux::runRoutine(*engine, routine);
+    finish(*engine, out);
+    return exists;
+}
 
 bool previewText(rux::World world, uint8_t mark, uint8_t variant, const PreviewOptions& options,
                  std::ostream& out) {

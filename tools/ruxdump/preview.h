@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <istream>
 
 namespace ruxdump {
 
@@ -19,5 +20,12 @@ struct PreviewOptions {
 // printed all the same).
 bool previewText(rux::World world, uint8_t mark, uint8_t variant, const PreviewOptions& options,
                  std::ostream& out);
+
+// Runs routine `routine` and prints what it outputs. Key questions read the
+// next line of `in` (its first character is the key; end of input answers
+// Escape); file choices read a file name from the next line (empty cancels).
+// Returns false when the story has no such routine.
+bool previewRoutine(rux::World world, uint8_t routine, const PreviewOptions& options,
+                    std::istream& in, std::ostream& out);
 
 } // namespace ruxdump

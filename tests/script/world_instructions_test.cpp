@@ -270,8 +270,8 @@ TEST(Points, ScoreMessagesReportTheChange) {
     s.scoreSlotCount = 3;
     s.setText(0, [] {
         std::vector<std::string> v(230, "x");
-        v[222] = "Du bekommst /$.";
-        v[223] = "Du verlierst /$.";
+        v[222] = "Du bekommst /@.";
+        v[223] = "Du verlierst /@.";
         return v;
     }());
     Assembler a;
@@ -279,6 +279,7 @@ TEST(Points, ScoreMessagesReportTheChange) {
     ScriptRunner r = run(a, s);
     EXPECT_EQ(r.world().scoreSlots[2], 1);
     EXPECT_EQ(r.engine().text.phraseText, "1 Punkt");
+    EXPECT_EQ(r.output(), "Du bekommst 1 Punkt. ");
 
     Assembler b;
     b.emit("portablepoints", {num(coin), num(5)})
@@ -289,6 +290,18 @@ TEST(Points, ScoreMessagesReportTheChange) {
     EXPECT_EQ(t.world().portablePoints[coin], 2);
     EXPECT_EQ(t.world().roomPoints[garden], 7);
     EXPECT_EQ(t.engine().text.phraseText, "7 Punkte");
+    EXPECT_EQ(t.output(),
+              "Du bekommst 5 Punkte. \nDu verlierst 3 Punkte. \nDu bekommst 7 Punkte. ");
+}
+
+TEST(Points, APendingMessageComesFirst) {
+    Story s = world();
+    std::vector<std::string> system(230, "x");
+    system[222] = "Punkte!";
+    s.setText(0, system);
+    Assembler a;
+    a.emit("setpending", {3, 1}).emit("scorepoints", {1, num(2)});
+    EXPECT_EQ(run(a, s).output(), "eins \nPunkte! ");
 }
 
 TEST(Points, UnchangedValuesAndSilentScoresPrintNothing) {
@@ -362,6 +375,12 @@ TEST(TreeInstructions, UniqueItemNeedsExactlyOneVisibleMember) {
     EXPECT_EQ(r.byteVar(41), 0);
 }
 
+TEST(Texts, PrintAndParagraph) {
+    Assembler a;
+    a.print(3, 1).emit("paragraph").emit("paragraph").print(3, 3);
+    EXPECT_EQ(run(a).output(), "eins \ndrei ");
+}
+
 TEST(Texts, PrintRandomAndPrintVariant) {
     Assembler a;
     a.emit("printvar", {3, num(2)}).emit("printrandom", {3, 3, 3});
@@ -399,6 +418,30 @@ TEST(TextBox, AMissingMarkPrintsAnErrorAndWaits) {
     EXPECT_EQ(r.output(), "[Fehler: Textmarke 77 nicht gefunden]");
     EXPECT_TRUE(r.host().textBoxes.empty());
     EXPECT_EQ(r.host().pagingPrompts, 1);
+}
+
+} // namespace
+} // namespace rux
+
+namespace rux {
+namespace {
+
+// Each instruction cut off after its code byte and after one more byte ends
+// the block with an error text and changes nothing it should not.
+TEST(WorldInstructions, CutOffOperandsEndTheBlockSafely) {
+    for (int code : {1,  3,  10, 11, 12, 13, 14, 15, 16, 20, 24, 25, 30,
+                     31, 33, 34, 35, 36, 37, 40, 41, 42, 45, 46, 53, 54}) {
+        for (int extra = 0; extra <= 1; ++extra) {
+            Assembler a;
+            a.raw({code});
+            if (extra) a.raw({3});
+            ScriptRunner r({a.finishRaw()}, world());
+            r.run();
+            EXPECT_NE(r.output().find("[Fehler"), std::string::npos) << code;
+            EXPECT_EQ(r.world().scene.currentRoom, 0) << code;
+            EXPECT_TRUE(r.host().textBoxes.empty()) << code;
+        }
+    }
 }
 
 } // namespace

@@ -13,12 +13,7 @@
 namespace rux::instructions {
 
 // The callee keeps its own position; runScript gives the caller's back.
-void call(ScriptCall& call) {
-    const uint8_t* p = call.take(2); // B kind, B number
-    if (!p) return;
-    const uint8_t kind = p[0];
-    const uint8_t number = p[1];
-    Engine& engine = call.engine;
+void callTarget(Engine& engine, uint8_t kind, uint8_t number) {
     const HeaderCounts& counts = engine.world.counts;
     switch (kind) {
     case callKind::action:

@@ -1,14 +1,23 @@
-// Selections and requirements: the control flow that reads variable-length
-// entries or prints before it stops.
-
-#include "engine/script/control_flow.h"
+// Selections, requirements and stopping: the control flow that reads
+// variable-length entries or prints before it stops. Loops and branches run
+// inline in the interpreter's loop.
 
 #include "engine/script/instruction_handlers.h"
 #include "engine/script/instruction_table.h"
+#include "engine/script/script_call.h"
 #include "engine/script/script_messages.h"
 #include "engine/text/formatter.h"
 
 namespace rux::instructions {
+
+namespace {
+
+// Leaves the innermost block through its end.
+void exitBlock(ScriptCall& call, const BlockLevel& level) {
+    if (call.goTo(level.endPosition)) call.closeBlock();
+}
+
+} // namespace
 
 // Entries follow the selection: each is a list of labels (single values, or
 // ranges written as first, first, last), a 0, the position of the next
@@ -53,6 +62,10 @@ void select(ScriptCall& call) {
     }
     // No entry holds the value and there is no default: go on after the selection.
     exitBlock(call, *level);
+}
+
+void stop(ScriptCall& call) {
+    call.stop();
 }
 
 void require(ScriptCall& call) {

@@ -2,12 +2,9 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
-#include "engine/script/control_flow.h"
 #include "engine/script/instruction_handlers.h"
-#include "engine/script/instruction_table.h"
 #include "engine/script/script_call.h"
 #include "engine/script/script_messages.h"
-#include "engine/script/value_instructions.h"
 #include "engine/text/output.h"
 
 #include <algorithm>
@@ -115,93 +112,6 @@ void ScriptCall::stop() {
         endCall();
     else
         position_ = end_ - 1;
-}
-
-namespace {
-
-// The instructions the loop runs inline, numbered densely so that the
-// dispatch is a single table jump; 0 sends a code through the handler table.
-enum class Inline : uint8_t {
-    None,
-    Assign,
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    Remainder,
-    BitAnd,
-    BitOr,
-    Next,
-    ForLoop,
-    EndWhile,
-    WhileLoop,
-    EndIf,
-    ElsePart,
-    IfBlock,
-    NoOperation,
-};
-
-constexpr std::array<Inline, 256> makeInlineCodes() {
-    std::array<Inline, 256> codes{};
-    codes[opcode::assign] = Inline::Assign;
-    codes[opcode::add] = Inline::Add;
-    codes[opcode::subtract] = Inline::Subtract;
-    codes[opcode::multiply] = Inline::Multiply;
-    codes[opcode::divide] = Inline::Divide;
-    codes[opcode::remainder] = Inline::Remainder;
-    codes[opcode::bitAnd] = Inline::BitAnd;
-    codes[opcode::bitOr] = Inline::BitOr;
-    codes[opcode::next] = Inline::Next;
-    codes[opcode::forLoop] = Inline::ForLoop;
-    codes[opcode::endWhile] = Inline::EndWhile;
-    codes[opcode::whileLoop] = Inline::WhileLoop;
-    codes[opcode::endIf] = Inline::EndIf;
-    codes[opcode::elsePart] = Inline::ElsePart;
-    codes[opcode::ifBlock] = Inline::IfBlock;
-    codes[opcode::noOperation] = Inline::NoOperation;
-    return codes;
-}
-
-constexpr std::array<Inline, 256> inlineCodes = makeInlineCodes();
-
-} // namespace
-
-void ScriptCall::run() {
-    namespace in = instructions;
-    for (;;) {
-        const uint32_t at = position_;
-        if (at >= end_) break;
-        instructionStart_ = at;
-        position_ = at + 1;
-        const uint8_t code = code_[at];
-        // Loops, branches and arithmetic run inline; the rest through the table.
-        switch (inlineCodes[code]) {
-        case Inline::Assign: in::assign(*this); break;
-        case Inline::Add: in::add(*this); break;
-        case Inline::Subtract: in::subtract(*this); break;
-        case Inline::Multiply: in::multiply(*this); break;
-        case Inline::Divide: in::divide(*this); break;
-        case Inline::Remainder: in::remainder(*this); break;
-        case Inline::BitAnd: in::bitAnd(*this); break;
-        case Inline::BitOr: in::bitOr(*this); break;
-        case Inline::Next: in::next(*this); break;
-        case Inline::ForLoop: in::forLoop(*this); break;
-        case Inline::EndWhile: in::endWhile(*this); break;
-        case Inline::WhileLoop: in::whileLoop(*this); break;
-        case Inline::EndIf: in::endIf(*this); break;
-        case Inline::ElsePart: in::elsePart(*this); break;
-        case Inline::IfBlock: in::ifBlock(*this); break;
-        case Inline::NoOperation: break;
-        case Inline::None:
-            engine.machine.position = position_;
-            instructionHandlers[code](*this);
-            // A story loaded by the handler replaces the code area.
-            refreshCodeArea();
-            break;
-        }
-        if (ended_) [[unlikely]]
-            break;
-    }
 }
 
 namespace instructions {

@@ -31,7 +31,7 @@ struct MachineState {
     // frames[d] holds the locals of the call at depth d; local k (1..8) is
     // frames[d][k - 1] and is addressed by operand index 256 - k.
     std::array<std::array<uint8_t, localsPerFrame>, frameCount> frames{};
-    TextRef pendingMessage; // printed after the action unless another mark comes first
+    TextRef pendingMessage;       // printed after the action unless another mark comes first
     int currentActionRecord = -1; // World::actions index of the selected action record, -1: none
     bool quitRequested = false;   // the story asked to end the program; the front end ends it
 

@@ -10,7 +10,7 @@ struct ScopeState {
     ObjectSet touchableThisTurn;
     ObjectSet hiddenThisTurn;
     ObjectSet untouchableThisTurn;
-    bool darknessTestRunning = false;  // a nested darkness test answers "not dark"
+    bool darknessTestRunning = false; // a nested darkness test answers "not dark"
 };
 
-}  // namespace rux
+} // namespace rux

@@ -49,6 +49,7 @@ inline constexpr int maxBlockLevels = 12; // level 1 is the block itself
 inline constexpr uint8_t abortFlagVariable = 13;
 
 class ScriptCall;
+class RunLoop;
 
 // Any one condition of a condition list (conditions.cpp).
 bool evaluateCondition(ScriptCall& call);
@@ -112,7 +113,8 @@ class ScriptCall {
             [[likely]] {
             const uint8_t* p = code_ + position_;
             position_ += 7;
-            return compare(valueAt(p + 1), p[3], valueAt(p + 4));
+            const int32_t a = valueAt(p + 1);
+            return compare(a, p[3], valueAt(p + 4));
         }
         bool result = condition();
         for (;;) {
@@ -197,6 +199,8 @@ class ScriptCall {
     void run();
 
   private:
+    friend class RunLoop; // the loop keeps the cursor in registers while it runs
+
     uint8_t pastEnd();
     bool jumpOutside(uint16_t blockPosition);
     bool endlessLoop();

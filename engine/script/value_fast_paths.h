@@ -1,8 +1,8 @@
 #pragma once
 // Inline shortcuts for the operand types that loops and arithmetic use most
 // (byte variables and locals, long variables and constants, numbers). They
-// give exactly what readValue and assignValue give for those cells and hand
-// every other case to them.
+// give exactly what readValue and assignValue give for those cells; every
+// other case goes to them.
 
 #include "engine/engine.h"
 #include "engine/script/values.h"
@@ -11,46 +11,87 @@
 
 namespace rux {
 
-[[gnu::always_inline]] inline int32_t readValueFast(Engine& engine, uint8_t type, uint8_t index) {
-    switch (type) {
-    case 3: // byte variable; 10 is computed, 248..255 are the call's locals
-        if (index >= 248) return engine.machine.local(index);
-        if (index != 10) return engine.world.byteVariables[index];
-        break;
-    case 4: // long variable; 1..5 are redirected cells
-        if (index > 5) return engine.world.longVariables[index];
-        break;
-    case 5: return engine.world.longConstants[index];
-    case 6: // a number; 250 stands for 251
-        if (index != 250) return index;
-        break;
-    default: break;
+// Operand types with a shortcut.
+namespace directType {
+inline constexpr uint8_t byteVariable = 3;
+inline constexpr uint8_t longVariable = 4;
+inline constexpr uint8_t longConstant = 5;
+inline constexpr uint8_t number = 6;
+} // namespace directType
+
+// The cells the shortcuts reach, all from the one engine reference, which
+// keeps the interpreter's loop short of registers. The world's arrays never
+// move (a story load refills them in place).
+struct DirectCells {
+    explicit DirectCells(Engine& engine) : engine(engine), world(engine.world) {}
+
+    Engine& engine;
+    World& world;
+
+    // True, with the value, when the cell has a shortcut.
+    [[gnu::always_inline]] bool read(uint8_t type, uint8_t index, int32_t& value) const {
+        switch (type) {
+        case directType::byteVariable: // 10 is computed, 248..255 are the call's locals
+            if (index >= 248) {
+                value = engine.machine.local(index);
+                return true;
+            }
+            if (index == 10) return false;
+            value = world.byteVariables[index];
+            return true;
+        case directType::longVariable: // 0..5 are redirected cells
+            if (index <= 5) return false;
+            value = world.longVariables[index];
+            return true;
+        case directType::longConstant: value = world.longConstants[index]; return true;
+        case directType::number: // 250 stands for 251
+            value = index == 250 ? 251 : index;
+            return true;
+        default: return false;
+        }
     }
+
+    // The cell of a long variable that reads and writes directly, or none.
+    [[gnu::always_inline]] int32_t* longCell(uint8_t type, uint8_t index) const {
+        return type == directType::longVariable && index > 5 ? &world.longVariables[index]
+                                                             : nullptr;
+    }
+    // The cell of a byte variable or local that reads and writes directly
+    // (not the computed 10 or the status line's 20), or none.
+    [[gnu::always_inline]] uint8_t* byteCell(uint8_t type, uint8_t index) const {
+        if (type != directType::byteVariable || index == 10 || index == 20) return nullptr;
+        return index >= 248 ? &engine.machine.local(index) : &world.byteVariables[index];
+    }
+
+    // True when the cell has a shortcut and now holds the value.
+    [[gnu::always_inline]] bool assign(uint8_t type, uint8_t index, int32_t value) const {
+        switch (type) {
+        case directType::byteVariable: // writing 20 repaints the status line
+            if (index >= 248) {
+                engine.machine.local(index) = static_cast<uint8_t>(value);
+                return true;
+            }
+            if (index == 20) return false;
+            world.byteVariables[index] = static_cast<uint8_t>(value);
+            return true;
+        case directType::longVariable: // 0..5 also write redirected cells
+            if (index <= 5) return false;
+            world.longVariables[index] = value;
+            return true;
+        default: return false;
+        }
+    }
+};
+
+[[gnu::always_inline]] inline int32_t readValueFast(Engine& engine, uint8_t type, uint8_t index) {
+    int32_t value;
+    if (DirectCells(engine).read(type, index, value)) return value;
     return readValue(engine, type, index);
 }
 
 [[gnu::always_inline]] inline void assignValueFast(Engine& engine, uint8_t type, uint8_t index,
                                                    int32_t value) {
-    switch (type) {
-    case 3: // byte variable; writing 20 repaints the status line
-        if (index >= 248) {
-            engine.machine.local(index) = static_cast<uint8_t>(value);
-            return;
-        }
-        if (index != 20) {
-            engine.world.byteVariables[index] = static_cast<uint8_t>(value);
-            return;
-        }
-        break;
-    case 4: // long variable; 1, 2 and 4 also write redirected cells
-        if (index > 5) {
-            engine.world.longVariables[index] = value;
-            return;
-        }
-        break;
-    default: break;
-    }
-    assignValue(engine, type, index, value);
+    if (!DirectCells(engine).assign(type, index, value)) assignValue(engine, type, index, value);
 }
 
 } // namespace rux

@@ -15,4 +15,4 @@ int32_t readValue(Engine& engine, uint8_t type, uint8_t index);
 // changes nothing.
 void assignValue(Engine& engine, uint8_t type, uint8_t index, int32_t value);
 
-}  // namespace rux
+} // namespace rux

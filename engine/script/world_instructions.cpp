@@ -4,10 +4,10 @@
 #include "engine/script/world_instructions.h"
 
 #include "engine/engine.h"
+#include "engine/script/arithmetic.h"
 #include "engine/script/object_tree.h"
 #include "engine/script/random.h"
 #include "engine/script/script_call.h"
-#include "engine/script/value_instructions.h"
 
 namespace rux::instructions {
 

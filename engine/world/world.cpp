@@ -25,14 +25,8 @@ RoomRecord* World::findRoom(uint8_t id) {
 const NumberedText* World::findExitMessage(uint8_t id) const {
     return firstWithId(exitMessages, id);
 }
-const NumberedCode* World::findExitRoutine(uint8_t id) const {
-    return firstWithId(exitRoutines, id);
-}
-const NumberedCode* World::findRoutine(uint8_t id) const {
-    return firstWithId(routines, id);
-}
-const NumberedCode* World::findTextRoutine(uint8_t id) const {
-    return firstWithId(textRoutines, id);
+const NumberedCode* World::searchNumberedCode(const std::vector<NumberedCode>& list, uint8_t id) {
+    return firstWithId(list, id);
 }
 const ActionRecord* World::findAction(uint8_t id) const {
     return firstWithId(actions, id);

@@ -2,6 +2,9 @@
 // The in-memory image of a loaded story: fixed-capacity tables numbered by
 // single bytes (1-based, 0 meaning none), the code area and the text area.
 
+#include "engine/world/capacities.h"
+#include "engine/world/object_set.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,9 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "engine/world/capacities.h"
-#include "engine/world/object_set.h"
 
 namespace rux {
 
@@ -35,14 +35,14 @@ struct TextRef {
 };
 
 struct WordEntry {
-    std::string word;  // ShortString<12>
+    std::string word; // ShortString<12>
     uint8_t form = 0;
     bool operator==(const WordEntry&) const = default;
 };
 
 struct ObjectRecord {
-    std::string name;        // ShortString<36>
-    std::string pluralName;  // ShortString<36>, empty if none
+    std::string name;       // ShortString<36>
+    std::string pluralName; // ShortString<36>, empty if none
     uint8_t gender = 0;
     uint8_t articleKind = 0;
     uint8_t pluralGender = 0;
@@ -58,22 +58,22 @@ struct ObjectRecord {
     uint8_t state = 0;
     uint8_t spaceLeft = 0;
     uint8_t target = 0;
-    uint8_t group = 0;  // derived after loading
+    uint8_t group = 0; // derived after loading
     uint8_t propertyCount = 0;
     std::array<uint8_t, maxObjectProperties> propertyIds{};
     std::array<uint8_t, maxObjectProperties> propertyValues{};
-    std::array<CodeBlock, objectScriptCount + 1> scripts{};  // 1..5
+    std::array<CodeBlock, objectScriptCount + 1> scripts{}; // 1..5
     std::array<TextRef, objectTextSlots> textSlots{};       // 0..7
     bool operator==(const ObjectRecord&) const = default;
 };
 
 struct RoomRecord {
     uint8_t id = 0;
-    std::string name;  // ShortString<36>
+    std::string name; // ShortString<36>
     uint8_t base = 0;
-    std::array<uint8_t, maxDirections + 1> exits{};  // 1..directionCount
+    std::array<uint8_t, maxDirections + 1> exits{}; // 1..directionCount
     TextRef description;
-    std::array<CodeBlock, roomScriptCount + 1> scripts{};  // 1..2
+    std::array<CodeBlock, roomScriptCount + 1> scripts{}; // 1..2
     bool operator==(const RoomRecord&) const = default;
 };
 
@@ -85,13 +85,13 @@ struct VerbPattern {
 
 struct ActionRecord {
     uint8_t id = 0;
-    std::string name;  // ShortString<36>
+    std::string name; // ShortString<36>
     uint8_t requiredMask = 0;
     uint8_t excludedMask = 63;
     uint8_t option = 0;
     uint8_t secondObjectAction = 0;
     uint8_t alias = 0;
-    std::array<uint8_t, 4> slotSource{};  // 1..3
+    std::array<uint8_t, 4> slotSource{}; // 1..3
     std::array<uint8_t, 4> slotImplicitSet{};
     std::array<uint8_t, 4> slotKind{};
     std::vector<VerbPattern> verbPatterns;
@@ -113,25 +113,25 @@ struct NumberedText {
 };
 
 struct DirectionName {
-    std::string shortName;  // ShortString<12>
+    std::string shortName; // ShortString<12>
     std::string longName;
     bool operator==(const DirectionName&) const = default;
 };
 
 struct ReplacementRule {
     uint8_t kind = 0;
-    std::string match;  // ShortString<12>
+    std::string match; // ShortString<12>
     std::string first;
     std::string second;
     bool operator==(const ReplacementRule&) const = default;
 };
 
 struct ByteArray {
-    uint16_t dim1 = 0;  // 1..256
+    uint16_t dim1 = 0; // 1..256
     uint8_t dim2 = 0;
     uint8_t dim3 = 0;
-    uint16_t size = 0;   // dim1 * dim2 * dim3, 16-bit
-    uint16_t start = 0;  // code-area offset / 4
+    uint16_t size = 0;  // dim1 * dim2 * dim3, 16-bit
+    uint16_t start = 0; // code-area offset / 4
     bool operator==(const ByteArray&) const = default;
 };
 
@@ -156,7 +156,7 @@ struct HeaderCounts {
     uint8_t objectFlagCount = 0;
     uint8_t roomFlagCount = 0;
     uint8_t routineCount = 0;
-    uint8_t unusedHeaderByte19 = 0;  // not kept by the format's meaning; stored as read
+    uint8_t unusedHeaderByte19 = 0; // not kept by the format's meaning; stored as read
     uint8_t extraObjectCount = 0;
     uint8_t extraRoomCount = 0;
     uint8_t messageVariableCount = 0;
@@ -165,7 +165,7 @@ struct HeaderCounts {
     uint8_t enumVariableCount = 0;
     uint8_t smallVariableCount = 0;
     uint8_t actionVariableCount = 0;
-    uint8_t keptHeaderByte28 = 0;  // kept, used by nothing
+    uint8_t keptHeaderByte28 = 0; // kept, used by nothing
     uint8_t arrayCount = 0;
     uint8_t unusedHeaderByte30 = 0;
     uint8_t textRoutineCount = 0;
@@ -189,18 +189,18 @@ struct CommandSlots {
 
 // Engine-held cells that value types redirect to instead of the variable block.
 struct SceneCells {
-    uint8_t currentRoom = 0;    // room variable 1
-    uint8_t scriptRoom = 0;     // room variable 2
-    uint8_t addressee = 0;      // object variable 4
-    uint8_t recentObject = 0;   // object variable 5
-    uint8_t enclosure = 0;      // object variable 6
-    uint8_t phraseObject = 0;   // object variable 7
-    uint8_t playerVehicle = 0;  // object variable 8
-    uint8_t relatedObject = 0;  // object variable 9
-    uint8_t wordListIndex = 0;  // type-39 cell 255
-    int32_t turnCounter = 0;    // long variable 1
-    int32_t secondShadow = 0;   // long variable 2
-    int32_t scoreBase = 0;      // long variable 4
+    uint8_t currentRoom = 0;   // room variable 1
+    uint8_t scriptRoom = 0;    // room variable 2
+    uint8_t addressee = 0;     // object variable 4
+    uint8_t recentObject = 0;  // object variable 5
+    uint8_t enclosure = 0;     // object variable 6
+    uint8_t phraseObject = 0;  // object variable 7
+    uint8_t playerVehicle = 0; // object variable 8
+    uint8_t relatedObject = 0; // object variable 9
+    uint8_t wordListIndex = 0; // type-39 cell 255
+    int32_t turnCounter = 0;   // long variable 1
+    int32_t secondShadow = 0;  // long variable 2
+    int32_t scoreBase = 0;     // long variable 4
     bool operator==(const SceneCells&) const = default;
 };
 
@@ -218,7 +218,7 @@ struct World {
     std::vector<NumberedText> exitMessages;
     std::vector<NumberedCode> exitRoutines;
     std::vector<ActionRecord> actions;
-    std::array<CodeBlock, standardActionCount + 1> actionHooks{};  // 1..54
+    std::array<CodeBlock, standardActionCount + 1> actionHooks{}; // 1..54
     std::vector<NumberedCode> routines;
     std::vector<NumberedCode> textRoutines;
 
@@ -227,8 +227,8 @@ struct World {
     std::vector<std::string> prepositions;
     std::vector<std::string> wordList;
     std::array<std::string, functionKeyCount> functionKeyCommands;
-    std::array<uint8_t, 4> functionKeyExtra{};  // read after the key texts, used by nothing
-    std::array<DirectionName, directionNameCount + 1> directionNames;  // 1..16
+    std::array<uint8_t, 4> functionKeyExtra{}; // read after the key texts, used by nothing
+    std::array<DirectionName, directionNameCount + 1> directionNames; // 1..16
     std::vector<ReplacementRule> replacementRules;
     std::vector<std::string> stateNames;
 
@@ -237,17 +237,17 @@ struct World {
     std::array<uint8_t, 256> byteVariables{};
     std::array<int32_t, 256> longVariables{};
     std::array<int32_t, 256> longConstants{};
-    std::array<uint8_t, variableBlockSize + 1> variableBlock{};  // bytes 1..512
+    std::array<uint8_t, variableBlockSize + 1> variableBlock{}; // bytes 1..512
     std::array<uint8_t, 256> scoreSlots{};
     std::array<uint8_t, 256> portablePoints{};
     std::array<uint8_t, 256> roomPoints{};
     std::array<TextRef, 256> messageVariables{};
-    std::array<ByteArray, maxByteArrays> byteArrays{};  // arrays 1..32 at 0..31
+    std::array<ByteArray, maxByteArrays> byteArrays{}; // arrays 1..32 at 0..31
 
     // Flag sets, indexable by any byte.
     std::array<ObjectSet, 256> objectFlags{};
     std::array<ObjectSet, 256> roomFlags{};
-    std::array<ObjectSet, tailSetCount + 1> tailSets{};  // 1..6
+    std::array<ObjectSet, tailSetCount + 1> tailSets{}; // 1..6
     ObjectSet inheritedNaming;
 
     // Bytes of the binary tail that no operation reads, kept as loaded.
@@ -258,13 +258,13 @@ struct World {
     int objectFlagBytes = 1;
     int roomFlagBytes = 1;
 
-    std::vector<uint8_t> codeArea;  // codeAreaSize bytes
-    std::vector<uint8_t> textArea;  // textAreaSize bytes; index in the first 512
+    std::vector<uint8_t> codeArea; // codeAreaSize bytes
+    std::vector<uint8_t> textArea; // textAreaSize bytes; index in the first 512
 
     // Engine-held game cells.
     CommandSlots command;
     SceneCells scene;
-    int currentRoomRecord = -1;  // index into rooms, -1 for none
+    int currentRoomRecord = -1; // index into rooms, -1 for none
 
     // Lookups (first match in file order, as authors expect from the compiler).
     ObjectRecord& objectRecord(uint8_t n) { return objects[n]; }
@@ -272,9 +272,9 @@ struct World {
     const RoomRecord* findRoom(uint8_t id) const;
     RoomRecord* findRoom(uint8_t id);
     const NumberedText* findExitMessage(uint8_t id) const;
-    const NumberedCode* findExitRoutine(uint8_t id) const;
-    const NumberedCode* findRoutine(uint8_t id) const;
-    const NumberedCode* findTextRoutine(uint8_t id) const;
+    const NumberedCode* findExitRoutine(uint8_t id) const { return findNumbered(exitRoutines, id); }
+    const NumberedCode* findRoutine(uint8_t id) const { return findNumbered(routines, id); }
+    const NumberedCode* findTextRoutine(uint8_t id) const { return findNumbered(textRoutines, id); }
     const ActionRecord* findAction(uint8_t id) const;
     // Entry k (from 0) of the state names; empty if there is none.
     std::string_view nthStateName(std::size_t k) const;
@@ -307,8 +307,22 @@ struct World {
     // Derived tables: group of every counted object and the inheritedNaming set.
     void computeGroups();
 
-private:
+  private:
     static std::string_view nthWord(const std::vector<std::string>& list, int n);
+
+    // The loader, the only one to fill the numbered code lists, numbers them
+    // consecutively (entry k has the id of the first entry plus k), so that
+    // calls find an id by its distance from the first; a list numbered
+    // otherwise is searched.
+    static const NumberedCode* findNumbered(const std::vector<NumberedCode>& list, uint8_t id) {
+        if (!list.empty()) {
+            const auto at = static_cast<std::size_t>(id - list.front().id); // wraps below the first
+            if (at < list.size() && list[at].id == id) return &list[at];
+        }
+        return searchNumberedCode(list, id);
+    }
+    static const NumberedCode* searchNumberedCode(const std::vector<NumberedCode>& list,
+                                                  uint8_t id);
 };
 
-}  // namespace rux
+} // namespace rux

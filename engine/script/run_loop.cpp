@@ -1,0 +1,419 @@
+// The interpreter's loop: runs a call's instructions until the call ends.
+//
+// Assignment, arithmetic, loops and branches run inline here. While they
+// run, the cursor (position, block bounds, open block levels, jump budget)
+// lives in local variables, which the compiler keeps in registers: a store
+// to a story variable cannot disturb them, so nothing is reloaded after
+// each write. Everything else (the other instructions, the rarer operand
+// types, faults) works on the ScriptCall's members; the loop writes the
+// cursor back before handing over and reads it again afterwards, since that
+// code may move it, run other calls or end this one.
+//
+// Dispatch is threaded: every inline instruction ends with its own jump to
+// the next one (labels as values, a GNU extension GCC and Clang share),
+// which the processor predicts far better than one shared jump.
+
+#include "engine/script/arithmetic.h"
+#include "engine/script/instruction_handlers.h"
+#include "engine/script/instruction_table.h"
+#include "engine/script/script_call.h"
+
+#include <array>
+
+namespace rux {
+
+namespace {
+
+// The inline instructions, numbered densely to index the jump targets;
+// None sends a code through the handler table.
+enum class Inline : uint8_t {
+    None,
+    Assign,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Remainder,
+    BitAnd,
+    BitOr,
+    Next,
+    ForLoop,
+    Repeat,
+    Until,
+    EndWhile,
+    WhileLoop,
+    EndIf,
+    Leave, // also the else part: both leave the innermost block through its end
+    IfBlock,
+    Call,
+    NoOperation,
+};
+
+constexpr std::array<Inline, 256> makeInlineCodes() {
+    std::array<Inline, 256> codes{};
+    codes[opcode::assign] = Inline::Assign;
+    codes[opcode::add] = Inline::Add;
+    codes[opcode::subtract] = Inline::Subtract;
+    codes[opcode::multiply] = Inline::Multiply;
+    codes[opcode::divide] = Inline::Divide;
+    codes[opcode::remainder] = Inline::Remainder;
+    codes[opcode::bitAnd] = Inline::BitAnd;
+    codes[opcode::bitOr] = Inline::BitOr;
+    codes[opcode::next] = Inline::Next;
+    codes[opcode::forLoop] = Inline::ForLoop;
+    codes[opcode::repeat] = Inline::Repeat;
+    codes[opcode::until] = Inline::Until;
+    codes[opcode::endWhile] = Inline::EndWhile;
+    codes[opcode::whileLoop] = Inline::WhileLoop;
+    codes[opcode::endIf] = Inline::EndIf;
+    codes[opcode::leave] = Inline::Leave;
+    codes[opcode::elsePart] = Inline::Leave;
+    codes[opcode::ifBlock] = Inline::IfBlock;
+    codes[opcode::call] = Inline::Call;
+    codes[opcode::noOperation] = Inline::NoOperation;
+    return codes;
+}
+
+constexpr std::array<Inline, 256> inlineCodes = makeInlineCodes();
+
+constexpr uint8_t conditionCompare = 1;
+
+} // namespace
+
+// The loop's cursor and the operations on it. The loop keeps one of these as
+// a local variable whose address never leaves it, so that once the
+// operations are inlined the compiler can hold the fields in registers. Only
+// what every instruction touches is a field; the block's start, the open
+// levels and the jump budget stay in the call and the machine, because
+// registers that survive calls are few.
+class RunLoop {
+  public:
+    explicit RunLoop(ScriptCall& call) : call(call), cells(call.engine) { pull(); }
+
+    ScriptCall& call;
+    const DirectCells cells;
+    const uint8_t* pc; // the next byte
+    const uint8_t* end;
+
+    // The members of the call are the cursor outside the loop.
+    [[gnu::always_inline]] void pull() {
+        pc = call.code_ + call.position_;
+        end = call.code_ + call.end_;
+    }
+    [[gnu::always_inline]] void push() { call.position_ = static_cast<uint32_t>(pc - call.code_); }
+
+    // Starts the instruction at the cursor; faults name its position.
+    [[gnu::always_inline]] uint8_t startInstruction() {
+        call.instructionStart_ = static_cast<uint32_t>(pc - call.code_);
+        return *pc++;
+    }
+    [[gnu::always_inline]] const uint8_t* blockBegin() const { return call.code_ + call.begin_; }
+
+    // Operands: the frequent cells inline, the rest through readValue and
+    // assignValue with the members up to date.
+    [[gnu::always_inline]] int32_t read(uint8_t type, uint8_t index) {
+        int32_t value;
+        if (cells.read(type, index, value)) [[likely]]
+            return value;
+        push();
+        value = readValue(call.engine, type, index);
+        pull();
+        return value;
+    }
+    [[gnu::always_inline]] void write(uint8_t type, uint8_t index, int32_t value) {
+        if (cells.assign(type, index, value)) [[likely]]
+            return;
+        push();
+        assignValue(call.engine, type, index, value);
+        pull();
+    }
+
+    // The next n bytes, or none when the block ends first (the call then ends).
+    [[gnu::always_inline]] const uint8_t* take(std::ptrdiff_t n) {
+        if (end - pc >= n) [[likely]] {
+            const uint8_t* bytes = pc;
+            pc += n;
+            return bytes;
+        }
+        push();
+        call.pastEnd();
+        pull();
+        return nullptr;
+    }
+
+    // A condition list that is a single comparison, the usual case, read at
+    // once: true with its outcome in `holds`; false (nothing read) otherwise.
+    [[gnu::always_inline]] bool singleComparison(bool& holds) {
+        if (end - pc < 7 || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
+        const uint8_t* p = pc;
+        pc += 7;
+        const int32_t a = read(p[1], p[2]);
+        holds = ScriptCall::compare(a, p[3], read(p[4], p[5]));
+        return true;
+    }
+    // Any other condition list; afterwards call.ended() tells whether it ran
+    // past the block.
+    [[gnu::always_inline]] bool fullConditionList() {
+        push();
+        const bool holds = call.conditions();
+        pull();
+        return holds;
+    }
+
+    // Jumps to a block position; position L + 1 is the block's end. False
+    // (and the call has ended) for a position outside the block or when the
+    // script has used up its jumps.
+    [[gnu::always_inline]] bool goTo(uint16_t blockPosition) {
+        // Position 0 wraps round to the largest offset and fails as well.
+        const std::size_t offset = static_cast<std::size_t>(blockPosition) - 1;
+        const uint8_t* begin = blockBegin();
+        if (offset > static_cast<std::size_t>(end - begin)) [[unlikely]] {
+            push();
+            call.jumpOutside(blockPosition);
+            pull();
+            return false;
+        }
+        uint64_t& jumpsLeft = cells.engine.machine.jumpsLeft;
+        if (jumpsLeft == 0) [[unlikely]] {
+            push();
+            call.endlessLoop();
+            pull();
+            return false;
+        }
+        --jumpsLeft;
+        pc = begin + offset;
+        return true;
+    }
+
+    // A newly opened level starts cleared; the instruction fills it in.
+    [[gnu::always_inline]] BlockLevel* openBlock() {
+        if (call.blockLevel_ >= maxBlockLevels) [[unlikely]] {
+            push();
+            call.tooManyLevels();
+            pull();
+            return nullptr;
+        }
+        BlockLevel* opened = &call.levels_[++call.blockLevel_];
+        *opened = BlockLevel{};
+        return opened;
+    }
+    // The open block the instruction belongs to.
+    [[gnu::always_inline]] BlockLevel* innermostBlock() {
+        if (call.blockLevel_ <= 1) [[unlikely]] {
+            push();
+            call.noOpenBlock();
+            pull();
+            return nullptr;
+        }
+        return &call.levels_[call.blockLevel_];
+    }
+    [[gnu::always_inline]] void closeBlock() {
+        if (innermostBlock()) --call.blockLevel_;
+    }
+    // Leaves the innermost block through its end.
+    [[gnu::always_inline]] void exitBlock(const BlockLevel& innermost) {
+        if (goTo(innermost.endPosition)) --call.blockLevel_;
+    }
+
+    // d := d op s, the value of d read before s is evaluated. A long or byte
+    // variable as d is found once for reading and writing.
+    [[gnu::always_inline]] void update(int32_t (*operation)(int32_t, int32_t)) {
+        const uint8_t* p = take(4); // D, O
+        if (!p) return;
+        if (int32_t* cell = cells.longCell(p[0], p[1])) [[likely]] {
+            const int32_t current = *cell;
+            *cell = operation(current, read(p[2], p[3]));
+        } else if (uint8_t* byte = cells.byteCell(p[0], p[1])) {
+            const int32_t current = *byte;
+            *byte = static_cast<uint8_t>(operation(current, read(p[2], p[3])));
+        } else {
+            const int32_t current = read(p[0], p[1]);
+            write(p[0], p[1], operation(current, read(p[2], p[3])));
+        }
+    }
+};
+
+void ScriptCall::run() {
+    static const void* const inlineTargets[] = {
+        &&table,     &&assign, &&add,   &&subtract, &&multiply, &&divide,      &&remainder,
+        &&bitAnd,    &&bitOr,  &&next,  &&forLoop,  &&repeat,   &&until,       &&endWhile,
+        &&whileLoop, &&endIf,  &&leave, &&ifBlock,  &&callCode, &&noOperation,
+    };
+    static_assert(std::size(inlineTargets) == static_cast<std::size_t>(Inline::NoOperation) + 1);
+    // Every code byte's target, so that dispatching is a single load.
+    static const std::array<const void*, 256> targets = [] {
+        std::array<const void*, 256> byCode{};
+        for (std::size_t code = 0; code < byCode.size(); ++code)
+            byCode[code] = inlineTargets[static_cast<uint8_t>(inlineCodes[code])];
+        return byCode;
+    }();
+
+    RunLoop loop(*this);
+    const uint8_t*& pc = loop.pc;
+    const uint8_t*& end = loop.end;
+
+// Reads the condition list at the cursor into `holds`; a list that runs past
+// the block ends the call.
+#define RUX_CONDITION_LIST(holds)                                                                  \
+    if (!loop.singleComparison(holds)) {                                                           \
+        holds = loop.fullConditionList();                                                          \
+        if (ended_) goto finished;                                                                 \
+    }
+
+#define RUX_NEXT_INSTRUCTION()                                                                     \
+    do {                                                                                           \
+        if (pc >= end) [[unlikely]]                                                                \
+            goto finished;                                                                         \
+        goto* targets[loop.startInstruction()];                                                    \
+    } while (false)
+
+    RUX_NEXT_INSTRUCTION();
+
+assign:
+    if (const uint8_t* p = loop.take(4)) // D, O
+        loop.write(p[0], p[1], loop.read(p[2], p[3]));
+    RUX_NEXT_INSTRUCTION();
+add:
+    loop.update(arithmetic::plus);
+    RUX_NEXT_INSTRUCTION();
+subtract:
+    loop.update(arithmetic::minus);
+    RUX_NEXT_INSTRUCTION();
+multiply:
+    loop.update(arithmetic::times);
+    RUX_NEXT_INSTRUCTION();
+divide:
+    loop.update(arithmetic::quotient);
+    RUX_NEXT_INSTRUCTION();
+remainder:
+    loop.update(arithmetic::remainder);
+    RUX_NEXT_INSTRUCTION();
+bitAnd:
+    loop.update(arithmetic::bitAnd);
+    RUX_NEXT_INSTRUCTION();
+bitOr:
+    loop.update(arithmetic::bitOr);
+    RUX_NEXT_INSTRUCTION();
+
+forLoop:
+    if (const uint8_t* p = loop.take(8)) { // W end, D variable, O first, O last
+        const int32_t first = loop.read(p[4], p[5]);
+        const int32_t last = loop.read(p[6], p[7]);
+        if (BlockLevel* opened = loop.openBlock()) {
+            opened->endPosition = wordAt(p);
+            opened->loopType = p[2];
+            opened->loopIndex = p[3];
+            loop.write(p[2], p[3], first);
+            opened->loopLimit = static_cast<uint8_t>(last);
+            opened->loopPosition = static_cast<uint16_t>(pc - loop.blockBegin() + 1);
+            if (loop.read(p[2], p[3]) > opened->loopLimit) loop.exitBlock(*opened);
+        }
+    }
+    RUX_NEXT_INSTRUCTION();
+next:
+    if (BlockLevel* open = loop.innermostBlock()) {
+        const uint8_t type = open->loopType;
+        const uint8_t index = open->loopIndex;
+        loop.write(type, index, arithmetic::plus(loop.read(type, index), 1));
+        // A byte variable wraps to 0 after 255, which ends the loop as well.
+        const int32_t value = loop.read(type, index);
+        if (value > open->loopLimit || value == 0)
+            loop.exitBlock(*open);
+        else
+            loop.goTo(open->loopPosition);
+    }
+    RUX_NEXT_INSTRUCTION();
+
+repeat:
+    if (const uint8_t* p = loop.take(2)) // W head
+        if (BlockLevel* opened = loop.openBlock()) opened->loopPosition = wordAt(p);
+    RUX_NEXT_INSTRUCTION();
+until : {
+    bool done = false;
+    RUX_CONDITION_LIST(done)
+    if (BlockLevel* open = loop.innermostBlock()) {
+        if (done)
+            --blockLevel_;
+        else
+            loop.goTo(open->loopPosition);
+    }
+    RUX_NEXT_INSTRUCTION();
+}
+
+whileLoop:
+    if (const uint8_t* p = loop.take(4)) { // W head, W end, then the condition list
+        bool holds = false;
+        RUX_CONDITION_LIST(holds)
+        if (BlockLevel* opened = loop.openBlock()) {
+            opened->loopPosition = wordAt(p);
+            opened->endPosition = wordAt(p + 2);
+            if (!holds) loop.exitBlock(*opened);
+        }
+    }
+    RUX_NEXT_INSTRUCTION();
+endWhile:
+    // The head is the while instruction's condition list; the body follows it.
+    if (BlockLevel* open = loop.innermostBlock(); open && loop.goTo(open->loopPosition)) {
+        bool holds = false;
+        RUX_CONDITION_LIST(holds)
+        if (!holds) loop.exitBlock(*open);
+    }
+    RUX_NEXT_INSTRUCTION();
+
+ifBlock:
+    if (const uint8_t* p = loop.take(4)) { // W else, W end, then the condition list
+        bool holds = false;
+        RUX_CONDITION_LIST(holds)
+        if (BlockLevel* opened = loop.openBlock()) {
+            const uint16_t elsePosition = wordAt(p);
+            opened->loopPosition = elsePosition;
+            opened->endPosition = wordAt(p + 2);
+            if (!holds) {
+                if (elsePosition == 0)
+                    loop.exitBlock(*opened);
+                else
+                    loop.goTo(elsePosition); // the else part closes the level with its end-if
+            }
+        }
+    }
+    RUX_NEXT_INSTRUCTION();
+leave:
+    if (BlockLevel* innermost = loop.innermostBlock()) loop.exitBlock(*innermost);
+    RUX_NEXT_INSTRUCTION();
+endIf:
+    loop.closeBlock();
+    RUX_NEXT_INSTRUCTION();
+noOperation:
+    RUX_NEXT_INSTRUCTION();
+
+callCode:
+    if (const uint8_t* p = loop.take(2)) { // B kind, B number
+        loop.push();
+        engine.machine.position = position_;
+        instructions::callTarget(engine, p[0], p[1]);
+        // A story loaded by the callee replaces the code area.
+        refreshCodeArea();
+        loop.pull();
+        if (ended_) goto finished;
+    }
+    RUX_NEXT_INSTRUCTION();
+
+table : {
+    const uint8_t code = code_[instructionStart_];
+    loop.push();
+    engine.machine.position = position_;
+    instructionHandlers[code](*this);
+    // A story loaded by the handler replaces the code area.
+    refreshCodeArea();
+    loop.pull();
+    if (ended_) goto finished;
+    RUX_NEXT_INSTRUCTION();
+}
+
+finished:
+    loop.push();
+#undef RUX_NEXT_INSTRUCTION
+#undef RUX_CONDITION_LIST
+}
+
+} // namespace rux

@@ -1,0 +1,106 @@
+// The interpreter's loop keeps its cursor apart from the call while it runs
+// loops and arithmetic, and hands it over whenever slower code runs: rare
+// operand types, longer condition lists, calls, other instructions. These
+// cases run loops whose every pass crosses that line, so a cursor that is
+// not handed over (a lost jump, a stale position, a level closed twice)
+// shows in the counts.
+
+#include "engine/script/interpreter.h"
+#include "storykit/assembler.h"
+#include "tests/script/script_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace rux {
+namespace {
+
+using namespace storykit;
+using test::ScriptRunner;
+
+TEST(RunLoop, LoopsWhosePassesTakeTheSlowerPaths) {
+    Assembler a;
+    a.assign(longVar(10), num(0));
+    // A two-part condition list is read outside the loop's shortcut.
+    a.while_(cond(lt(longVar(10), num(20))).and_(positive(num(1))));
+    a.add(longVar(10), num(1));
+    a.add(byteVar(20), num(1));     // repaints the status line every time
+    a.add(longVar(1), num(2));      // the turn counter, a redirected cell
+    a.add(local(1), value(6, 250)); // number 250 stands for 251
+    a.if_(cond(gt(local(1), num(100))).or_(eq(num(0), num(1))));
+    a.add(byteVar(41), num(1));
+    a.else_();
+    a.add(byteVar(42), num(1));
+    a.end();
+    a.end();
+    a.assign(byteVar(43), local(1));
+    ScriptRunner r({a.finish()});
+    const int repaints = r.host().statusRepaints;
+    const int statusMode = r.byteVar(20);
+    const int turns = r.world().scene.turnCounter;
+    r.run();
+    EXPECT_EQ(r.longVar(10), 20);
+    EXPECT_EQ(r.host().statusRepaints, repaints + 20);
+    EXPECT_EQ(r.byteVar(20), statusMode + 20);
+    EXPECT_EQ(r.world().scene.turnCounter, turns + 40);
+    // The local steps by 251, wrapping in a byte: 251, 246, 241, ...
+    int expectedLocal = 0;
+    int over100 = 0;
+    for (int pass = 0; pass < 20; ++pass) {
+        expectedLocal = (expectedLocal + 251) % 256;
+        over100 += expectedLocal > 100;
+    }
+    EXPECT_EQ(r.byteVar(43), expectedLocal);
+    EXPECT_EQ(r.byteVar(41), over100);
+    EXPECT_EQ(r.byteVar(42), 20 - over100);
+    EXPECT_EQ(r.output(), "");
+}
+
+TEST(RunLoop, CallsInsideLoopsComeBackToTheirPass) {
+    // Routine 1 counts to 5 with repeat/until and calls routine 2 in each
+    // pass, which sums 1..10 with a for loop over its own local.
+    Assembler outer;
+    outer.assign(local(2), num(0));
+    outer.repeat();
+    outer.add(local(2), num(1));
+    outer.callRoutine(2);
+    outer.until(cond(eq(local(2), num(5))));
+    outer.assign(byteVar(40), local(2));
+    Assembler inner;
+    inner.for_(local(1), num(1), num(10));
+    inner.add(longVar(11), local(1));
+    inner.end();
+    inner.add(byteVar(41), num(1));
+    ScriptRunner r({outer.finish(), inner.finish()});
+    r.run();
+    EXPECT_EQ(r.byteVar(40), 5);
+    EXPECT_EQ(r.byteVar(41), 5);
+    EXPECT_EQ(r.longVar(11), 5 * 55);
+    EXPECT_EQ(r.engine().machine.callDepth, 0);
+}
+
+TEST(RunLoop, AStopInsideNestedLoopsEndsTheCall) {
+    Assembler a;
+    a.for_(byteVar(40), num(1), num(9));
+    a.while_(cond(always()));
+    a.add(longVar(10), num(1));
+    a.if_(cond(eq(longVar(10), num(25))));
+    a.stop();
+    a.end();
+    a.if_(cond(eq(byteVar(40), byteVar(40))));
+    a.leave(); // leaves the if only; the while goes on
+    a.end();
+    a.add(longVar(11), num(1));
+    a.end();
+    a.end();
+    a.add(byteVar(41), num(1));
+    ScriptRunner r({a.finish()});
+    r.run();
+    EXPECT_EQ(r.longVar(10), 25);
+    EXPECT_EQ(r.longVar(11), 24);
+    EXPECT_EQ(r.byteVar(41), 0);
+    EXPECT_TRUE(r.aborted());
+    EXPECT_EQ(r.output(), "");
+}
+
+} // namespace
+} // namespace rux

@@ -18,7 +18,9 @@
 #include "engine/script/instruction_table.h"
 #include "engine/script/script_call.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 namespace rux {
 
@@ -88,26 +90,37 @@ constexpr uint8_t conditionCompare = 1;
 // registers that survive calls are few.
 class RunLoop {
   public:
-    explicit RunLoop(ScriptCall& call) : call(call), cells(call.engine) { pull(); }
+    explicit RunLoop(ScriptCall& call) : call(call), cells(call.engine) {
+        call.instructionAt_ = call.code_ + call.instructionStart_;
+        pull();
+    }
 
     ScriptCall& call;
     const DirectCells cells;
-    const uint8_t* pc; // the next byte
+    const uint8_t* pc;    // the next byte
+    const uint8_t* begin; // the block
     const uint8_t* end;
+    int64_t jumpsLeft; // the machine's budget of jumps and calls
 
     // The members of the call are the cursor outside the loop.
     [[gnu::always_inline]] void pull() {
         pc = call.code_ + call.position_;
+        begin = call.code_ + call.begin_;
         end = call.code_ + call.end_;
+        jumpsLeft = static_cast<int64_t>(std::min<uint64_t>(cells.engine.machine.jumpsLeft,
+                                                            std::numeric_limits<int64_t>::max()));
     }
-    [[gnu::always_inline]] void push() { call.position_ = static_cast<uint32_t>(pc - call.code_); }
+    [[gnu::always_inline]] void push() {
+        call.position_ = static_cast<uint32_t>(pc - call.code_);
+        call.instructionStart_ = static_cast<uint32_t>(call.instructionAt_ - call.code_);
+        cells.engine.machine.jumpsLeft = static_cast<uint64_t>(jumpsLeft);
+    }
 
     // Starts the instruction at the cursor; faults name its position.
     [[gnu::always_inline]] uint8_t startInstruction() {
-        call.instructionStart_ = static_cast<uint32_t>(pc - call.code_);
+        call.instructionAt_ = pc;
         return *pc++;
     }
-    [[gnu::always_inline]] const uint8_t* blockBegin() const { return call.code_ + call.begin_; }
 
     // Operands: the frequent cells inline, the rest through readValue and
     // assignValue with the members up to date.
@@ -128,9 +141,15 @@ class RunLoop {
         pull();
     }
 
+    // Whether the block holds n more bytes. Compared as addresses, this is
+    // the same sum that then moves the cursor on.
+    [[gnu::always_inline]] bool fits(std::size_t n) const {
+        return reinterpret_cast<std::uintptr_t>(pc) + n <= reinterpret_cast<std::uintptr_t>(end);
+    }
+
     // The next n bytes, or none when the block ends first (the call then ends).
-    [[gnu::always_inline]] const uint8_t* take(std::ptrdiff_t n) {
-        if (end - pc >= n) [[likely]] {
+    [[gnu::always_inline]] const uint8_t* take(std::size_t n) {
+        if (fits(n)) [[likely]] {
             const uint8_t* bytes = pc;
             pc += n;
             return bytes;
@@ -144,7 +163,7 @@ class RunLoop {
     // A condition list that is a single comparison, the usual case, read at
     // once: true with its outcome in `holds`; false (nothing read) otherwise.
     [[gnu::always_inline]] bool singleComparison(bool& holds) {
-        if (end - pc < 7 || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
+        if (!fits(7) || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
         const uint8_t* p = pc;
         pc += 7;
         const int32_t a = read(p[1], p[2]);
@@ -166,21 +185,19 @@ class RunLoop {
     [[gnu::always_inline]] bool goTo(uint16_t blockPosition) {
         // Position 0 wraps round to the largest offset and fails as well.
         const std::size_t offset = static_cast<std::size_t>(blockPosition) - 1;
-        const uint8_t* begin = blockBegin();
         if (offset > static_cast<std::size_t>(end - begin)) [[unlikely]] {
             push();
             call.jumpOutside(blockPosition);
             pull();
             return false;
         }
-        uint64_t& jumpsLeft = cells.engine.machine.jumpsLeft;
-        if (jumpsLeft == 0) [[unlikely]] {
+        if (--jumpsLeft < 0) [[unlikely]] {
+            jumpsLeft = 0;
             push();
             call.endlessLoop();
             pull();
             return false;
         }
-        --jumpsLeft;
         pc = begin + offset;
         return true;
     }
@@ -305,7 +322,7 @@ forLoop:
             opened->loopIndex = p[3];
             loop.write(p[2], p[3], first);
             opened->loopLimit = static_cast<uint8_t>(last);
-            opened->loopPosition = static_cast<uint16_t>(pc - loop.blockBegin() + 1);
+            opened->loopPosition = static_cast<uint16_t>(pc - loop.begin + 1);
             if (loop.read(p[2], p[3]) > opened->loopLimit) loop.exitBlock(*opened);
         }
     }
@@ -399,7 +416,7 @@ callCode:
     RUX_NEXT_INSTRUCTION();
 
 table : {
-    const uint8_t code = code_[instructionStart_];
+    const uint8_t code = *instructionAt_;
     loop.push();
     engine.machine.position = position_;
     instructionHandlers[code](*this);

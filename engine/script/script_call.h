@@ -215,6 +215,9 @@ class ScriptCall {
     uint32_t begin_;
     uint32_t end_;
     uint32_t instructionStart_;
+    // Where the loop started the running instruction; it becomes
+    // instructionStart_ whenever the loop hands over its cursor.
+    const uint8_t* instructionAt_ = nullptr;
     bool ended_ = false;
     int blockLevel_ = 1;
     // Levels 1..12; each is cleared when it is opened, so nothing needs

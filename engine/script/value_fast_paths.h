@@ -30,8 +30,12 @@ struct DirectCells {
 
     // True, with the value, when the cell has a shortcut.
     [[gnu::always_inline]] bool read(uint8_t type, uint8_t index, int32_t& value) const {
-        switch (type) {
-        case directType::byteVariable: // 10 is computed, 248..255 are the call's locals
+        // Tested in the order of how often scripts use them.
+        if (type == directType::number) { // 250 stands for 251
+            value = index == 250 ? 251 : index;
+            return true;
+        }
+        if (type == directType::byteVariable) { // 10 is computed, 248..255 are locals
             if (index >= 248) {
                 value = engine.machine.local(index);
                 return true;
@@ -39,16 +43,17 @@ struct DirectCells {
             if (index == 10) return false;
             value = world.byteVariables[index];
             return true;
-        case directType::longVariable: // 0..5 are redirected cells
+        }
+        if (type == directType::longVariable) { // 0..5 are redirected cells
             if (index <= 5) return false;
             value = world.longVariables[index];
             return true;
-        case directType::longConstant: value = world.longConstants[index]; return true;
-        case directType::number: // 250 stands for 251
-            value = index == 250 ? 251 : index;
-            return true;
-        default: return false;
         }
+        if (type == directType::longConstant) {
+            value = world.longConstants[index];
+            return true;
+        }
+        return false;
     }
 
     // The cell of a long variable that reads and writes directly, or none.

@@ -68,10 +68,10 @@ void ScriptCall::endWith(std::string_view text) {
 }
 
 // A story load inside a call replaces the code area; the cursor follows it.
-void ScriptCall::refreshCodeArea() {
+void ScriptCall::followNewCodeArea() {
     const std::vector<uint8_t>& area = engine.world.codeArea;
     code_ = area.data();
-    if (area.size() < end_) [[unlikely]] {
+    if (area.size() < end_) {
         end_ = static_cast<uint32_t>(area.size());
         begin_ = std::min(begin_, end_);
         position_ = std::min(position_, end_);

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rux {
 
@@ -207,7 +208,13 @@ class ScriptCall {
     BlockLevel* tooManyLevels();
     BlockLevel* noOpenBlock();
     void endWith(std::string_view text);
-    void refreshCodeArea();
+    // A story loaded by code outside the loop replaces the code area.
+    void refreshCodeArea() {
+        const std::vector<uint8_t>& area = engine.world.codeArea;
+        if (area.data() != code_ || area.size() < end_) [[unlikely]]
+            followNewCodeArea();
+    }
+    void followNewCodeArea();
 
     ScriptCall* caller_; // the call that is waiting for this one, if any
     const uint8_t* code_;

@@ -1,17 +1,16 @@
 // The interpreter's loop: runs a call's instructions until the call ends.
 //
-// Assignment, arithmetic, loops and branches run inline here. While they
-// run, the cursor (position, block bounds, open block levels, jump budget)
-// lives in local variables, which the compiler keeps in registers: a store
-// to a story variable cannot disturb them, so nothing is reloaded after
-// each write. Everything else (the other instructions, the rarer operand
-// types, faults) works on the ScriptCall's members; the loop writes the
-// cursor back before handing over and reads it again afterwards, since that
-// code may move it, run other calls or end this one.
+// Assignment, arithmetic, loops, branches and calls run inline here. While
+// they run, the cursor (position, block bounds, jump budget) lives in a
+// local object that the compiler keeps in registers: a store to a story
+// variable cannot disturb it, so nothing is reloaded after each write.
+// Everything else (the other instructions, the rarer operand types, faults)
+// works on the ScriptCall's members; the loop writes the cursor back before
+// handing over and reads it again afterwards, since that code may move it,
+// run other calls or end this one.
 //
-// Dispatch is threaded: every inline instruction ends with its own jump to
-// the next one (labels as values, a GNU extension GCC and Clang share),
-// which the processor predicts far better than one shared jump.
+// Dispatch jumps straight from a table indexed by the code byte (labels as
+// values, a GNU extension GCC and Clang share) to the instruction's code.
 
 #include "engine/script/arithmetic.h"
 #include "engine/script/instruction_handlers.h"
@@ -85,9 +84,9 @@ constexpr uint8_t conditionCompare = 1;
 // The loop's cursor and the operations on it. The loop keeps one of these as
 // a local variable whose address never leaves it, so that once the
 // operations are inlined the compiler can hold the fields in registers. Only
-// what every instruction touches is a field; the block's start, the open
-// levels and the jump budget stay in the call and the machine, because
-// registers that survive calls are few.
+// what loops and every instruction touch is a field; the open levels and
+// the running instruction's start stay in the call, because registers that
+// survive calls are few.
 class RunLoop {
   public:
     explicit RunLoop(ScriptCall& call) : call(call), cells(call.engine) {

@@ -141,7 +141,7 @@ void runScript(Engine& engine, uint16_t start, uint16_t length) {
         machine.jumpsLeft = machine.jumpLimit;
         machine.endlessLoopReported = false;
     }
-    if (machine.jumpsLeft == 0) return; // the running script is stuck: nothing more runs
+    if (machine.jumpsLeft <= 0) return; // the running script is stuck: nothing more runs
     --machine.jumpsLeft;
     machine.frames[machine.callDepth].fill(0);
     world.byteVariables[abortFlagVariable] = 0;

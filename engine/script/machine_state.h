@@ -19,7 +19,7 @@ inline constexpr int maxCallDepth = 63;
 // turn driver is taken to be stuck in a loop and is ended (with an error
 // text). Code without jumps and calls runs at most one block's length, so
 // counting these bounds everything a script can do.
-inline constexpr uint64_t defaultJumpLimit = 50'000'000;
+inline constexpr int64_t defaultJumpLimit = 50'000'000;
 
 struct MachineState {
     // Byte offset in the code area of the next byte to read. The running
@@ -40,8 +40,8 @@ struct MachineState {
 
     // Jumps and calls the outermost running call and everything it calls may
     // still make; refilled from the limit whenever an outermost call starts.
-    uint64_t jumpLimit = defaultJumpLimit;
-    uint64_t jumpsLeft = 0;
+    int64_t jumpLimit = defaultJumpLimit;
+    int64_t jumpsLeft = 0;
     bool endlessLoopReported = false;
 
     uint64_t randomState = 0x9E3779B97F4A7C15ull; // reseeded from the clock at engine start

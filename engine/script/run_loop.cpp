@@ -15,11 +15,10 @@
 #include "engine/script/arithmetic.h"
 #include "engine/script/instruction_handlers.h"
 #include "engine/script/instruction_table.h"
+#include "engine/script/interpreter.h"
 #include "engine/script/script_call.h"
 
-#include <algorithm>
 #include <array>
-#include <limits>
 
 namespace rux {
 
@@ -106,13 +105,12 @@ class RunLoop {
         pc = call.code_ + call.position_;
         begin = call.code_ + call.begin_;
         end = call.code_ + call.end_;
-        jumpsLeft = static_cast<int64_t>(std::min<uint64_t>(cells.engine.machine.jumpsLeft,
-                                                            std::numeric_limits<int64_t>::max()));
+        jumpsLeft = cells.engine.machine.jumpsLeft;
     }
     [[gnu::always_inline]] void push() {
         call.position_ = static_cast<uint32_t>(pc - call.code_);
         call.instructionStart_ = static_cast<uint32_t>(call.instructionAt_ - call.code_);
-        cells.engine.machine.jumpsLeft = static_cast<uint64_t>(jumpsLeft);
+        cells.engine.machine.jumpsLeft = jumpsLeft;
     }
 
     // Starts the instruction at the cursor; faults name its position.
@@ -404,9 +402,17 @@ noOperation:
 
 callCode:
     if (const uint8_t* p = loop.take(2)) { // B kind, B number
+        const uint8_t kind = p[0];
+        const uint8_t number = p[1];
         loop.push();
         engine.machine.position = position_;
-        instructions::callTarget(engine, p[0], p[1]);
+        // Routines, by far the most frequent target, are run from here.
+        if (kind == callKind::routine) {
+            if (const NumberedCode* routine = engine.world.findRoutine(number))
+                runScript(engine, routine->script);
+        } else {
+            instructions::callTarget(engine, kind, number);
+        }
         // A story loaded by the callee replaces the code area.
         refreshCodeArea();
         loop.pull();

@@ -163,7 +163,7 @@ class ScriptCall {
         // Position L + 1 is the end of the block and simply ends the call.
         if (blockPosition == 0 || blockPosition > end_ - begin_ + 1) [[unlikely]]
             return jumpOutside(blockPosition);
-        if (engine.machine.jumpsLeft == 0) [[unlikely]]
+        if (engine.machine.jumpsLeft <= 0) [[unlikely]]
             return endlessLoop();
         --engine.machine.jumpsLeft;
         position_ = begin_ + blockPosition - 1;

@@ -62,7 +62,7 @@ void BM_RelayoutFullOutputLog(benchmark::State& state) {
         relayout(*engine, pixelLayout(width));
         benchmark::DoNotOptimize(engine->output.lineWidth);
     }
-    state.counters["log_chars"] = static_cast<double>(engine->output.outputLog.characterCount());
+    state.counters["log_chars"] = static_cast<double>(engine->output.logs.outputLogCharacters());
 }
 BENCHMARK(BM_RelayoutFullOutputLog)->Unit(benchmark::kMicrosecond);
 

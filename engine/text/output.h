@@ -16,6 +16,8 @@ void outputText(Engine& engine, std::string_view text);
 void paragraphBreak(Engine& engine);
 // Ends the line unconditionally.
 void lineBreak(Engine& engine);
+// A run of spaces for indents, held to at most 80.
+std::string_view spaces(int count);
 
 // Where the cleared screen's first line goes: the bottom line, from where the
 // text scrolls up, or the top line.

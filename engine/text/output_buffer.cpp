@@ -1,41 +1,16 @@
 #include "engine/engine.h"
 #include "engine/text/output.h"
+#include "engine/text/output_bytes.h"
 #include "engine/text/paging.h"
 
 #include <algorithm>
-#include <array>
 
 namespace rux {
 
 namespace {
 
-constexpr unsigned char kLineFeed = '\n';
-constexpr unsigned char kHyphen = '-';
-constexpr unsigned char kSoftHyphen = 0xAD;
-constexpr unsigned char kDroppedByte = 5;
 constexpr int kNoBreak = -1;
 constexpr int kMaxPromptCount = 255;
-
-// What a byte does to the wrapping.
-enum class ByteKind : uint8_t {
-    Printable, // takes its width
-    Break,     // tab, space, hyphen, soft hyphen: the line may end here
-    LineEnd,   // line feed, carriage return
-    Style,     // 1, 2, 3: switch the style
-    Dropped,   // 5: leaves no trace
-    Control,   // kept in the line, no width
-};
-
-constexpr std::array<ByteKind, 256> kByteKinds = [] {
-    std::array<ByteKind, 256> kinds{};
-    for (int c = 0; c < 256; ++c)
-        kinds[c] = c < 32 ? ByteKind::Control : ByteKind::Printable;
-    kinds[1] = kinds[2] = kinds[3] = ByteKind::Style;
-    kinds[kDroppedByte] = ByteKind::Dropped;
-    kinds['\t'] = kinds[' '] = kinds[kHyphen] = kinds[kSoftHyphen] = ByteKind::Break;
-    kinds['\n'] = kinds['\r'] = ByteKind::LineEnd;
-    return kinds;
-}();
 
 void writeTranscriptLine(OutputBuffer& out) {
     out.transcriptLine.clear();
@@ -77,42 +52,17 @@ class PieceWrapper {
           wordStart_(line_->size()), widthBeforePiece_(out_.lineWidth) {}
 
     void wrap(std::string_view text) {
-        const CharWidthTable* widths = &out_.charWidths[out_.currentStyle - 1];
         const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-        const std::size_t size = text.size();
         std::size_t i = 0;
-        while (i < size) {
+        while (i < text.size()) {
             const unsigned char byte = bytes[i];
-            const ByteKind kind = kByteKinds[byte];
-            if (kind == ByteKind::Printable || (kind == ByteKind::Break && byte != kSoftHyphen)) {
-                // A run of characters and visible break bytes goes into the
-                // line in one piece, up to the one that fills the line.
-                const std::size_t runStart = i;
-                const std::size_t lineStart = line_->size();
-                int width = out_.lineWidth;
-                int lastWidth = 0;
-                do {
-                    const unsigned char b = bytes[i];
-                    const ByteKind k = kByteKinds[b];
-                    if (k == ByteKind::Break) {
-                        if (b == kSoftHyphen) break;
-                        pendingBreak_ = b;
-                        breakPosition_ = lineStart + (i - runStart);
-                        wordStart_ = breakPosition_ + 1;
-                        out_.breakWidth = width;
-                    } else if (k != ByteKind::Printable) {
-                        break;
-                    }
-                    lastWidth = (*widths)[b];
-                    width += lastWidth;
-                    ++i;
-                } while (width < out_.wrapWidth && i < size);
-                line_->append(text.data() + runStart, i - runStart);
-                out_.lineWidth = width;
-                if (width >= out_.wrapWidth && !overflow(lastWidth)) return;
+            if (startsRun(byte)) {
+                i = appendRun(text, i);
+                if (out_.lineWidth >= out_.wrapWidth && !overflow()) return;
                 continue;
             }
             ++i;
+            const ByteKind kind = kByteKinds[byte];
             if (kind == ByteKind::Break) { // the soft hyphen: invisible unless the line ends here
                 pendingBreak_ = byte;
                 breakPosition_ = wordStart_ = line_->size();
@@ -121,7 +71,6 @@ class PieceWrapper {
                 if (!endLine()) return;
             } else if (kind == ByteKind::Style) {
                 out_.currentStyle = byte;
-                widths = &out_.charWidths[byte - 1];
                 line_->push_back(static_cast<char>(byte));
             } else if (kind == ByteKind::Control) {
                 line_->push_back(static_cast<char>(byte));
@@ -130,6 +79,24 @@ class PieceWrapper {
     }
 
   private:
+    // Appends the run of characters and visible break bytes that begins at
+    // `from` to the line in one piece, up to the end of the run or the byte
+    // that fills the line, and returns where it stopped.
+    std::size_t appendRun(std::string_view text, std::size_t from) {
+        const RunScan run = scanRun(text, from, out_.charWidths[out_.currentStyle - 1],
+                                    out_.lineWidth, out_.wrapWidth);
+        const std::size_t runPosition = line_->size();
+        line_->append(text.data() + from, run.end - from);
+        if (run.lastBreak != kNoPosition) {
+            pendingBreak_ = static_cast<unsigned char>(text[run.lastBreak]);
+            breakPosition_ = runPosition + (run.lastBreak - from);
+            wordStart_ = breakPosition_ + 1;
+            out_.breakWidth = run.widthAtBreak;
+        }
+        out_.lineWidth = run.width;
+        return run.end;
+    }
+
     bool endLine() {
         if (out_.currentStyle > kNormalStyle) line_->push_back(kNormalStyle);
         out_.carriedWord.clear();
@@ -140,7 +107,10 @@ class PieceWrapper {
     // this piece when the piece has none yet; a hyphen or soft hyphen there
     // shows as "-". A word that fills the whole line by itself is cut before
     // the byte that no longer fits, so no line is left empty or overlong.
-    bool overflow(int lastByteWidth) {
+    bool overflow() {
+        // The last byte of the line is the one that filled it.
+        const auto lastByte = static_cast<unsigned char>(line_->back());
+        const int lastByteWidth = out_.charWidths[out_.currentStyle - 1][lastByte];
         const bool hasBreak = pendingBreak_ != kNoBreak;
         const int keptWidth = hasBreak ? out_.breakWidth : widthBeforePiece_;
         std::size_t cut = hasBreak ? breakPosition_ : wordStart_;
@@ -201,10 +171,7 @@ void outputText(Engine& engine, std::string_view text) {
         out.capturedText.append(text);
         return;
     }
-    if (!out.replayMode) {
-        out.scrollback.append(text);
-        out.outputLog.append(text);
-    }
+    if (!out.replayMode) out.logs.append(text);
     out.atParagraphStart = false;
     PieceWrapper(engine).wrap(text);
     if (!out.pendingNotice.empty()) showPendingNotice(engine);
@@ -213,7 +180,7 @@ void outputText(Engine& engine, std::string_view text) {
 void paragraphBreak(Engine& engine) {
     OutputBuffer& out = engine.output;
     const uint8_t settings = engine.world.byteVariables[17];
-    const std::string indent(std::min(engine.world.byteVariables[26] / 2, 80), ' ');
+    const std::string_view indent = spaces(engine.world.byteVariables[26] / 2);
     // Captured text (a name, the status line) gets the break, but the
     // screen's paragraph state is not the captured text's to change.
     if (out.captureMode) {
@@ -228,6 +195,13 @@ void paragraphBreak(Engine& engine) {
     out.atParagraphStart = true;
 }
 
+std::string_view spaces(int count) {
+    static constexpr std::string_view eighty = "                                        "
+                                               "                                        ";
+    static_assert(eighty.size() == 80);
+    return eighty.substr(0, static_cast<std::size_t>(std::clamp(count, 0, 80)));
+}
+
 void lineBreak(Engine& engine) {
     if (engine.output.captureMode)
         engine.output.capturedText.push_back('\n');
@@ -240,17 +214,16 @@ void clearScreen(Engine& engine, ScreenStart start) {
     out.screenLines.clear();
     out.currentLine = start == ScreenStart::Top ? 1 : out.visibleLines;
     out.lineWidth = 0;
-    out.outputLog.clear();
+    out.logs.clearOutputLog();
     out.linesSincePrompt = 0;
 }
 
 void clearLogs(Engine& engine) {
-    engine.output.scrollback.clear();
-    engine.output.outputLog.clear();
+    engine.output.logs.clear();
 }
 
 std::string scrollbackText(const Engine& engine) {
-    return std::string(engine.output.scrollback.text());
+    return engine.output.logs.scrollbackText();
 }
 
 std::string_view currentDisplayLine(const Engine& engine) {

@@ -55,7 +55,10 @@ class ScreenLines {
     }
 
   private:
-    int slot(int line) const { return (first_ + line - 1) % kMaxScreenLines; }
+    int slot(int line) const {
+        const int slot = first_ + line - 1; // below twice the ring's size
+        return slot < kMaxScreenLines ? slot : slot - kMaxScreenLines;
+    }
 
     std::array<std::string, kMaxScreenLines> slots_;
     int first_ = 0;
@@ -84,8 +87,7 @@ struct OutputBuffer {
     ObjectSet allowedKeys; // upper-case key codes a key question accepts
     uint8_t answerKey = 0; // the last key question's answer, 27 for Escape
 
-    ScrollbackLog scrollback;
-    OutputLog outputLog;
+    OutputLogs logs; // the scrollback and the output log
 
     // Receives every finished display line, control bytes removed, while a
     // transcript is open; empty while none is.

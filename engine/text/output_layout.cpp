@@ -51,7 +51,7 @@ struct ReplayScope {
 void relayout(Engine& engine, const OutputLayout& layout) {
     ReplayScope scope(engine.output);
     setLayout(engine, layout);
-    engine.output.outputLog.forEachPiece(
+    engine.output.logs.forEachOutputPiece(
         [&](std::string_view piece) { outputText(engine, piece); });
 }
 

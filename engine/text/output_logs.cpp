@@ -1,30 +1,106 @@
 #include "engine/text/output_logs.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace rux {
+
+namespace {
+
+// The scrollback leaves out the style switches and the other bytes up to
+// the invisible marker byte 5, and turns a carriage return into a line feed.
+constexpr unsigned char kLastLeftOut = 5;
+
+constexpr std::array<bool, 256> kFiltered = [] {
+    std::array<bool, 256> filtered{};
+    for (int c = 0; c <= kLastLeftOut; ++c)
+        filtered[c] = true;
+    filtered['\r'] = true;
+    return filtered;
+}();
+
+bool isFiltered(char c) {
+    return kFiltered[static_cast<unsigned char>(c)];
+}
+
+// Eight bytes at a time: most text holds none of the filtered bytes, and
+// this test passes over a clean word in a few instructions.
+constexpr uint64_t kEveryByte = 0x0101010101010101;
+constexpr uint64_t kHighBits = 0x8080808080808080;
+
+// True when a byte of the word is below the bound (at most 128).
+constexpr bool hasByteBelow(uint64_t word, uint64_t bound) {
+    return ((word - kEveryByte * bound) & ~word & kHighBits) != 0;
+}
+
+bool hasFilteredByte(const char* eightBytes) {
+    uint64_t word;
+    std::memcpy(&word, eightBytes, sizeof word);
+    return hasByteBelow(word, kLastLeftOut + 1) || hasByteBelow(word ^ (kEveryByte * '\r'), 1);
+}
+
+// The position of the first filtered byte, or the size when there is none.
+std::size_t firstFiltered(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i + sizeof(uint64_t) <= bytes.size() && !hasFilteredByte(bytes.data() + i))
+        i += sizeof(uint64_t);
+    while (i < bytes.size() && !isFiltered(bytes[i]))
+        ++i;
+    return i;
+}
+
+} // namespace
 
 void ScrollbackLog::append(std::string_view piece) {
     if (piece.empty()) return;
-    dropOldest();
-    // Runs of ordinary bytes are copied whole; the style switches and the
-    // invisible marker byte (0 to 5) are left out, a carriage return ends a
-    // line like a line feed.
-    unsigned special = 0; // a loop without early exit, so that it vectorises
-    for (char c : piece)
-        special |= static_cast<unsigned>(static_cast<unsigned char>(c) <= 5) | (c == '\r');
-    if (special == 0) {
-        text_.append(piece);
-        return;
-    }
-    const std::size_t size = piece.size();
+    dropOldestBefore(text_.size());
+    // Runs of ordinary bytes are copied whole.
     std::size_t i = 0;
-    while (i < size) {
-        std::size_t end = i;
-        while (end<size&& static_cast<unsigned char>(piece[end])> 5 && piece[end] != '\r')
-            ++end;
+    while (i < piece.size()) {
+        const std::size_t end = i + firstFiltered(piece.substr(i));
         text_.append(piece, i, end - i);
-        if (end < size && piece[end] == '\r') text_.push_back('\n');
+        if (end < piece.size() && piece[end] == '\r') text_.push_back('\n');
         i = end + 1;
     }
+    compact();
+}
+
+// Pieces with nothing to filter go in as one stretch; the pieces with
+// something to filter one by one.
+void ScrollbackLog::appendPieces(std::string_view bytes, std::span<const PieceLength> lengths) {
+    std::size_t piece = 0;
+    std::size_t offset = 0;
+    while (piece < lengths.size()) {
+        const std::size_t clean = offset + firstFiltered(bytes.substr(offset));
+        std::size_t stretchEnd = offset;
+        std::size_t stretchPieces = 0;
+        while (piece + stretchPieces < lengths.size() &&
+               stretchEnd + lengths[piece + stretchPieces] <= clean)
+            stretchEnd += lengths[piece + stretchPieces++];
+        if (stretchPieces > 0) {
+            appendUnfiltered(bytes.substr(offset, stretchEnd - offset),
+                             lengths.subspan(piece, stretchPieces));
+            piece += stretchPieces;
+            offset = stretchEnd;
+        }
+        if (piece < lengths.size()) {
+            append(bytes.substr(offset, lengths[piece]));
+            offset += lengths[piece++];
+        }
+    }
+}
+
+// The stretch is copied at once; the trimming each of its pieces would have
+// caused then follows from where each piece began.
+void ScrollbackLog::appendUnfiltered(std::string_view bytes, std::span<const PieceLength> lengths) {
+    std::size_t pieceStart = text_.size();
+    text_.append(bytes);
+    for (const PieceLength length : lengths) {
+        dropOldestBefore(pieceStart);
+        pieceStart += length;
+    }
+    compact();
 }
 
 void ScrollbackLog::clear() {
@@ -32,40 +108,69 @@ void ScrollbackLog::clear() {
     start_ = 0;
 }
 
-// Whole lines go first; an open line that alone exceeds the limit loses its
-// oldest characters, so a story that never ends a line cannot grow the log
-// without bound.
-void ScrollbackLog::dropOldest() {
-    while (text_.size() - start_ > kLogLimit) {
-        const std::size_t lineFeed = text_.find('\n', start_);
-        start_ = lineFeed == std::string::npos ? text_.size() - kLogLimit : lineFeed + 1;
-    }
-    if (start_ >= kLogLimit) {
-        text_.erase(0, start_);
-        start_ = 0;
+// Whole lines go first, looking only at the text before `end`; an open line
+// that alone exceeds the limit loses its oldest characters, so a story that
+// never ends a line cannot grow the log without bound.
+void ScrollbackLog::dropOldestBefore(std::size_t end) {
+    while (end - start_ > kLogLimit) {
+        const void* lineFeed = std::memchr(text_.data() + start_, '\n', end - start_);
+        start_ =
+            lineFeed
+                ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - text_.data()) + 1
+                : end - kLogLimit;
     }
 }
 
-void OutputLog::append(std::string_view piece) {
-    if (piece.empty()) return;
-    while (characterCount() > kLogLimit && firstPiece_ < lengths_.size())
-        start_ += lengths_[firstPiece_++];
-    if (start_ >= kLogLimit) {
-        bytes_.erase(0, start_);
-        start_ = 0;
-        lengths_.erase(lengths_.begin(),
-                       lengths_.begin() + static_cast<std::ptrdiff_t>(firstPiece_));
-        firstPiece_ = 0;
-    }
-    bytes_.append(piece);
-    lengths_.push_back(piece.size());
-}
-
-void OutputLog::clear() {
-    bytes_.clear();
+// Dropped text stays until a log's worth has gathered, so that one move
+// serves many pieces.
+void ScrollbackLog::compact() {
+    if (start_ < kLogLimit) return;
+    text_.erase(0, start_);
     start_ = 0;
+}
+
+void OutputLogs::clear() {
+    bytes_.clear();
     lengths_.clear();
-    firstPiece_ = 0;
+    outputLogStart_ = 0;
+    scrollback_.clear();
+    piecesInScrollback_ = 0;
+    bytesInScrollback_ = 0;
+}
+
+std::string OutputLogs::scrollbackText() const {
+    updateScrollback();
+    return std::string(scrollback_.text());
+}
+
+// Before a piece was added, the oldest pieces left while the log held more
+// than kLogLimit characters. So the log is the newest piece and the longest
+// run of pieces before it that fits in kLogLimit.
+OutputLogs::PiecePosition OutputLogs::outputLogFirstPiece() const {
+    if (lengths_.size() == outputLogStart_) return {lengths_.size(), bytes_.size()};
+    std::size_t first = lengths_.size() - 1;
+    std::size_t characters = 0;
+    while (first > outputLogStart_ && characters + lengths_[first - 1] <= kLogLimit)
+        characters += lengths_[--first];
+    return {first, bytes_.size() - characters - lengths_.back()};
+}
+
+void OutputLogs::updateScrollback() const {
+    const std::span<const PieceLength> pending = std::span(lengths_).subspan(piecesInScrollback_);
+    scrollback_.appendPieces(std::string_view(bytes_).substr(bytesInScrollback_), pending);
+    piecesInScrollback_ = lengths_.size();
+    bytesInScrollback_ = bytes_.size();
+}
+
+// Lets go of the pieces that neither log needs any more.
+void OutputLogs::compact() {
+    updateScrollback();
+    const PiecePosition first = outputLogFirstPiece();
+    bytes_.erase(0, first.offset);
+    lengths_.erase(lengths_.begin(), lengths_.begin() + static_cast<std::ptrdiff_t>(first.index));
+    outputLogStart_ = 0;
+    piecesInScrollback_ = lengths_.size();
+    bytesInScrollback_ = bytes_.size();
 }
 
 } // namespace rux

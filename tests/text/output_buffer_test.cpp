@@ -5,7 +5,9 @@
 #include "engine/text/paging.h"
 #include "tests/support/test_engine.h"
 
+#include <deque>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,49 @@ TEST_F(OutputTest, HyphenStaysAtTheEndOfTheLine) {
     layout(12);
     out("Ost-West-Verbindung");
     EXPECT_EQ(lines(), (Lines{"Ost-West-", "Verbindung"}));
+}
+
+// Long runs of characters are taken eight bytes at a time; the line must
+// still end at the last opportunity before the byte that fills it, wherever
+// that byte falls in its group of eight.
+TEST_F(OutputTest, LongRunsBreakAtTheLastOpportunityBeforeTheOverflow) {
+    layout(12);
+    out("ab cdefgh ijklmnop qr");
+    EXPECT_EQ(lines(), (Lines{"ab cdefgh", "ijklmnop", "qr"}));
+    EXPECT_EQ(engine().output.lineWidth, 3); // the space at the break still counts
+
+    layout(12);
+    out("Nord-Sued-Verbindung");
+    EXPECT_EQ(lines(), (Lines{"Nord-Sued-", "Verbindung"}));
+    EXPECT_EQ(engine().output.lineWidth, 11);
+
+    layout(10);
+    out("abc\tdefghij klm"); // a tab is a break opportunity too
+    EXPECT_EQ(lines(), (Lines{"abc", "defghij", "klm"}));
+
+    layout(12);
+    out("abcdefgh\xADijklmnopq"); // the soft hyphen ends the run
+    EXPECT_EQ(lines(), (Lines{"abcdefgh-", "ijklmnopq"}));
+
+    // Without a break in the piece: first the line before the piece closes,
+    // then the word is cut where it no longer fits.
+    layout(12);
+    out("Wortanfang");
+    out("abcdefghijkl");
+    EXPECT_EQ(lines(), (Lines{"Wortanfang", "abcdefghijk", "l"}));
+
+    OutputLayout wide;
+    wide.wrapWidth = 16;
+    wide.charWidths[0]['W'] = 9;
+    setLayout(engine(), wide);
+    clearScreen(engine(), ScreenStart::Top);
+    out("aaaa bbbWcc dddd eeee");
+    EXPECT_EQ(lines(), (Lines{"aaaa", "bbbWcc", "dddd eeee"}));
+    EXPECT_EQ(engine().output.lineWidth, 10);
+
+    layout(16);
+    out("\2fett und noch fetter\1 normal");
+    EXPECT_EQ(lines(), (Lines{"\2fett und noch\1", "\2fetter\1 normal"}));
 }
 
 TEST_F(OutputTest, WordInSeveralPiecesBreaksWhereAPieceOverflows) {
@@ -254,7 +299,7 @@ TEST_F(OutputTest, CaptureModeCollectsTextAndTouchesNothingElse) {
     EXPECT_EQ(lines(), (Lines{"Vorher", ""}));
     EXPECT_EQ(scrollbackText(engine()), "Vorher\n");
     EXPECT_EQ(transcript, (std::vector<std::string>{"Vorher"}));
-    EXPECT_EQ(buffer.outputLog.pieceCount(), 2u);
+    EXPECT_EQ(buffer.logs.outputLogPieces(), 2u);
 }
 
 // --- Paging --------------------------------------------------------------------
@@ -350,9 +395,32 @@ TEST_F(OutputTest, ScrollbackLeavesOutStylesAndKeepsTheNewestText) {
 TEST_F(OutputTest, OneEndlessLineCannotGrowTheScrollbackWithoutBound) {
     layout(40);
     engine().output.pagingEnabled = false;
-    for (int i = 0; i < 20000; ++i)
-        out("kein Ende ");
-    EXPECT_LE(scrollbackText(engine()).size(), kLogLimit + 10);
+    std::string all;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string piece = "kein Ende " + std::to_string(i % 10);
+        out(piece);
+        all += piece;
+    }
+    // Cut to the limit before the last piece came.
+    const std::size_t kept = kLogLimit + 11;
+    EXPECT_EQ(scrollbackText(engine()), all.substr(all.size() - kept));
+}
+
+// The newest whole lines that fit, the newest piece after them.
+TEST_F(OutputTest, ScrollbackKeepsExactlyTheNewestWholeLines) {
+    layout(40);
+    engine().output.pagingEnabled = false;
+    std::vector<std::string> shown;
+    for (int i = 0; i < 6000; ++i) {
+        shown.push_back("Zeile " + std::to_string(i * 7919 % 100000) + "\n");
+        out(shown.back());
+    }
+    std::string before; // what the log held when the last line came
+    for (auto line = shown.rbegin() + 1; line != shown.rend(); ++line) {
+        if (before.size() + line->size() > kLogLimit) break;
+        before.insert(0, *line);
+    }
+    EXPECT_EQ(scrollbackText(engine()), before + shown.back());
 }
 
 TEST_F(OutputTest, OutputLogDropsTheOldestPieces) {
@@ -360,12 +428,116 @@ TEST_F(OutputTest, OutputLogDropsTheOldestPieces) {
     engine().output.pagingEnabled = false;
     for (int i = 0; i < 10000; ++i)
         out("Teil " + std::to_string(i) + "\n");
-    const OutputLog& log = engine().output.outputLog;
-    EXPECT_LE(log.characterCount(), kLogLimit + 20);
-    EXPECT_GT(log.characterCount(), kLogLimit - 20);
+    const OutputLogs& logs = engine().output.logs;
+    EXPECT_LE(logs.outputLogCharacters(), kLogLimit + 20);
+    EXPECT_GT(logs.outputLogCharacters(), kLogLimit - 20);
     std::string last;
-    log.forEachPiece([&](std::string_view piece) { last = piece; });
+    logs.forEachOutputPiece([&](std::string_view piece) { last = piece; });
     EXPECT_EQ(last, "Teil 9999\n");
+}
+
+// The logs as the rules put them, a piece at a time: before a piece is
+// added, the scrollback drops its oldest lines (an open line its oldest
+// characters) and the output log its oldest pieces until each holds at most
+// kLogLimit characters.
+struct ReferenceLogs {
+    std::string shown;    // everything, filtered
+    std::size_t kept = 0; // where the scrollback begins in it
+    std::deque<std::string> pieces;
+    std::size_t pieceCharacters = 0;
+
+    void append(std::string_view piece) {
+        if (piece.empty()) return;
+        while (shown.size() - kept > kLogLimit) {
+            const std::size_t lineFeed = shown.find('\n', kept);
+            kept = lineFeed == std::string::npos ? shown.size() - kLogLimit : lineFeed + 1;
+        }
+        for (const char c : piece)
+            if (static_cast<unsigned char>(c) > 5) shown.push_back(c == '\r' ? '\n' : c);
+        while (pieceCharacters > kLogLimit) {
+            pieceCharacters -= pieces.front().size();
+            pieces.pop_front();
+        }
+        pieces.emplace_back(piece);
+        pieceCharacters += piece.size();
+    }
+    void clearOutputLog() {
+        pieces.clear();
+        pieceCharacters = 0;
+    }
+    std::string scrollback() const { return shown.substr(kept); }
+};
+
+// The pieces one after another, each after its length.
+std::string joinedPieces(const OutputLogs& logs) {
+    std::string joined;
+    logs.forEachOutputPiece([&](std::string_view piece) {
+        joined += std::to_string(piece.size()) + ':';
+        joined += piece;
+    });
+    return joined;
+}
+
+std::string joinedPieces(const ReferenceLogs& logs) {
+    std::string joined;
+    for (const std::string& piece : logs.pieces)
+        joined += std::to_string(piece.size()) + ':' + piece;
+    return joined;
+}
+
+// The logs keep each piece once and bring the scrollback up to date in
+// batches; whenever they are read, they must hold what adding every piece
+// to both logs at once would have left.
+TEST(OutputLogs, MatchAddingEveryPieceAtOnce) {
+    std::mt19937 random(7);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const std::string_view bytes[] = {
+        "Wort", " ", "\n", "\r", "\1", "\2", "\5", "-", "lang", "\xE4", std::string_view("\0", 1)};
+    OutputLogs logs;
+    ReferenceLogs reference;
+    for (int step = 0; step < 12000; ++step) {
+        std::string piece;
+        // Now and then a long stretch; for a while no line ends at all.
+        const int parts = pick(50) == 0 ? 2000 : pick(12);
+        const bool lineEnds = step % 2400 < 1200;
+        for (int i = 0; i < parts; ++i)
+            piece += bytes[pick(lineEnds ? 11 : 2)];
+        logs.append(piece);
+        reference.append(piece);
+        if (pick(300) == 0) {
+            logs.clearOutputLog();
+            reference.clearOutputLog();
+        }
+        // Read often early on, seldom later, so that both small and large
+        // batches are taken over.
+        if (pick(step < 1000 ? 5 : 400) == 0) {
+            ASSERT_EQ(logs.scrollbackText(), reference.scrollback()) << "step " << step;
+            ASSERT_EQ(joinedPieces(logs), joinedPieces(reference)) << "step " << step;
+            ASSERT_EQ(logs.outputLogCharacters(), reference.pieceCharacters);
+        }
+    }
+    EXPECT_EQ(logs.scrollbackText(), reference.scrollback());
+    EXPECT_EQ(joinedPieces(logs), joinedPieces(reference));
+    EXPECT_EQ(logs.outputLogPieces(), reference.pieces.size());
+}
+
+TEST(OutputLogs, EmptyingTheOutputLogKeepsTheScrollback) {
+    OutputLogs logs;
+    logs.append("alt\n");
+    logs.clearOutputLog();
+    EXPECT_EQ(logs.outputLogPieces(), 0u);
+    EXPECT_EQ(logs.outputLogCharacters(), 0u);
+    // Enough new text to make the logs let go of old pieces.
+    for (int i = 0; i < 30000; ++i)
+        logs.append("neu\n");
+    const std::string scrollback = logs.scrollbackText();
+    EXPECT_EQ(scrollback.size(), kLogLimit + 4);
+    EXPECT_EQ(scrollback.find("alt"), std::string::npos);
+    EXPECT_EQ(logs.outputLogCharacters(), kLogLimit + 4);
+
+    logs.clear();
+    EXPECT_EQ(logs.scrollbackText(), "");
+    EXPECT_EQ(logs.outputLogPieces(), 0u);
 }
 
 TEST_F(OutputTest, TranscriptGetsFinishedLinesWithoutControlBytes) {
@@ -393,7 +565,7 @@ TEST_F(OutputTest, RelayoutShowsTheSameTextAndAddsNothing) {
     out(story.substr(0, 40));
     out(story.substr(40));
     const std::string scrollback = scrollbackText(engine());
-    const size_t pieces = engine().output.outputLog.pieceCount();
+    const size_t pieces = engine().output.logs.outputLogPieces();
     const size_t written = transcript.size();
     const int prompts = t.host.pagingPrompts;
     engine().output.linesSincePrompt = 5;
@@ -411,7 +583,7 @@ TEST_F(OutputTest, RelayoutShowsTheSameTextAndAddsNothing) {
     EXPECT_EQ(engine().output.lineWidth, direct->output.lineWidth);
 
     EXPECT_EQ(scrollbackText(engine()), scrollback);
-    EXPECT_EQ(engine().output.outputLog.pieceCount(), pieces);
+    EXPECT_EQ(engine().output.logs.outputLogPieces(), pieces);
     EXPECT_EQ(transcript.size(), written);
     EXPECT_EQ(t.host.pagingPrompts, prompts);
     EXPECT_EQ(engine().output.linesSincePrompt, 5);

@@ -27,7 +27,11 @@ char lower(char ch) {
     return ch;
 }
 
-}  // namespace
+} // namespace
+
+char capitalLetter(char c) {
+    return upper(c);
+}
 
 std::string capitalizeFirst(std::string_view text) {
     std::string out(text);
@@ -49,7 +53,8 @@ std::string upperCaseAll(std::string_view text) {
 
 std::string lowerCaseAll(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = lower(c);
+    for (char& c : out)
+        c = lower(c);
     return out;
 }
 
@@ -63,11 +68,12 @@ std::string replaceAll(std::string_view text, std::string_view pattern,
     // start loop forever; continuing after the inserted text ends it.
     const bool selfContaining = replacement.find(pattern) != std::string_view::npos;
     std::size_t from = 0;
-    for (std::size_t at = out.find(pattern); at != std::string::npos; at = out.find(pattern, from)) {
+    for (std::size_t at = out.find(pattern); at != std::string::npos;
+         at = out.find(pattern, from)) {
         out.replace(at, pattern.size(), replacement);
         from = selfContaining ? at + replacement.size() : 0;
     }
     return out;
 }
 
-}  // namespace rux
+} // namespace rux

@@ -6,6 +6,8 @@
 
 namespace rux {
 
+// One letter: a-z to A-Z and ä ö ü to Ä Ö Ü; every other byte unchanged.
+char capitalLetter(char c);
 // The first byte only: a-z to A-Z and ä ö ü to Ä Ö Ü.
 std::string capitalizeFirst(std::string_view text);
 // Every a-z, ä ö ü to capitals and ß to "SS".
@@ -19,4 +21,4 @@ std::string lowerCaseAll(std::string_view text);
 std::string replaceAll(std::string_view text, std::string_view pattern,
                        std::string_view replacement);
 
-}  // namespace rux
+} // namespace rux

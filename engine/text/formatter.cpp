@@ -12,12 +12,26 @@
 #include "engine/text/verb_forms.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace rux {
 
 namespace {
 
 constexpr std::string_view nothing = "nichts";
+
+// Numbers are written into small buffers on the stack: a code's result
+// needs no string of its own.
+class DecimalText {
+  public:
+    explicit DecimalText(int32_t value)
+        : end_(std::to_chars(digits_, std::end(digits_), value).ptr) {}
+    std::string_view view() const { return {digits_, static_cast<std::size_t>(end_ - digits_)}; }
+
+  private:
+    char digits_[12];
+    char* end_;
+};
 
 void emit(Engine& engine, std::string_view text, bool capitalise) {
     if (text.empty()) return;
@@ -28,15 +42,18 @@ void emit(Engine& engine, std::string_view text, bool capitalise) {
 }
 
 void emitFormatted(Engine& engine, std::string_view text, bool capitalise) {
-    if (capitalise)
-        formatText(engine, capitalizeFirst(text));
-    else
-        formatText(engine, text);
+    formatText(engine, text, capitalise ? FirstLetter::Capital : FirstLetter::AsWritten);
 }
 
-std::string twoDigits(int value) {
-    std::string digits = std::to_string(value);
-    return value >= 0 && value < 10 ? "0" + digits : digits;
+// "hh:mm" of the game clock, each number with a leading zero below 10.
+void emitClock(Engine& engine, int hours, int minutes) {
+    std::string clock;
+    for (const int value : {hours, minutes}) {
+        if (!clock.empty()) clock.push_back(':');
+        if (value < 10) clock.push_back('0');
+        clock += DecimalText(value).view();
+    }
+    outputText(engine, clock);
 }
 
 bool namesNoObject(const Engine& engine, uint8_t object) {
@@ -64,7 +81,10 @@ void footnote(Engine& engine, MarkupReader& in) {
             number = 255; // the table is full: the last position serves again
         }
     }
-    outputText(engine, "[" + std::to_string(number) + "]");
+    std::string mark = "[";
+    mark += DecimalText(number).view();
+    mark.push_back(']');
+    outputText(engine, mark);
 }
 
 void objectPhrase(Engine& engine, MarkupReader& in, char code) {
@@ -105,9 +125,7 @@ void systemText(Engine& engine, MarkupReader& in) {
     case 'k': outputText(engine, w.storyLabel); break;
     case 'V': outputText(engine, "2.0"); break;
     case 'D': outputText(engine, "21-10-2000"); break;
-    case 'T':
-        outputText(engine, twoDigits(w.byteVariables[3]) + ":" + twoDigits(w.byteVariables[2]));
-        break;
+    case 'T': emitClock(engine, w.byteVariables[3], w.byteVariables[2]); break;
     case 'B':
     case 'b': {
         const bool capitalise = in.previous() == 'B';
@@ -195,13 +213,17 @@ void numberCode(Engine& engine, MarkupReader& in, bool upper) {
         outputText(engine, upper ? upperCaseAll(roman) : roman);
         break;
     }
-    case 'b': emit(engine, std::string(1, letterFor(n)), upper); break;
-    case 'c': {
-        const char c = (n & 0xFF) < 32 ? '*' : static_cast<char>(n & 0xFF);
-        emit(engine, std::string(1, c), upper);
+    case 'b': {
+        const char letter = letterFor(n);
+        emit(engine, std::string_view(&letter, 1), upper);
         break;
     }
-    default: outputText(engine, std::string(1, form)); break;
+    case 'c': {
+        const char c = (n & 0xFF) < 32 ? '*' : static_cast<char>(n & 0xFF);
+        emit(engine, std::string_view(&c, 1), upper);
+        break;
+    }
+    default: outputText(engine, std::string_view(&form, 1)); break;
     }
 }
 
@@ -227,8 +249,8 @@ void verbCode(Engine& engine, MarkupReader& in, bool capitalise) {
         break;
     }
     case '(': {
-        const std::string singular = in.upTo('/').substr(0, 12);
-        const std::string plural = in.upTo(')').substr(0, 12);
+        const std::string_view singular = in.upTo('/').substr(0, 12);
+        const std::string_view plural = in.upTo(')').substr(0, 12);
         outputText(engine, chooseForm(engine, in.objectRef(), singular, plural));
         break;
     }
@@ -256,12 +278,11 @@ void listText(Engine& engine, MarkupReader& in, bool capitalise) {
     const char fill = in.next();
     std::string& phrase = engine.text.phraseText;
     std::replace(phrase.begin(), phrase.end(), '\x10', fill);
-    if (capitalise) {
-        phrase = capitalizeFirst(phrase);
-        if (phrase.size() > 1 && phrase[0] == '/')
-            phrase[1] = capitalizeFirst(phrase.substr(1, 1))[0];
+    if (capitalise && !phrase.empty()) {
+        phrase[0] = capitalLetter(phrase[0]);
+        if (phrase.size() > 1 && phrase[0] == '/') phrase[1] = capitalLetter(phrase[1]);
     }
-    formatText(engine, std::string(phrase));
+    formatText(engine, phrase); // formatting works on a copy of its own
 }
 
 void runTextRoutine(Engine& engine, int n) {
@@ -296,11 +317,11 @@ void handleCode(Engine& engine, MarkupReader& in) {
     case 'T':
     case 't': {
         const int width = engine.world.byteVariables[26] * (code == 'T' ? 2 : 1);
-        outputText(engine, std::string(std::min(width, 80), ' '));
+        outputText(engine, spaces(width));
         break;
     }
     case '0': engine.text.countedForms = in.next() == '+'; break;
-    case '$': outputText(engine, std::to_string(in.valueRef())); break;
+    case '$': outputText(engine, DecimalText(in.valueRef()).view()); break;
     case '*': footnote(engine, in); break;
     case '!': systemText(engine, in); break;
     case 'B':
@@ -343,7 +364,7 @@ void handleCode(Engine& engine, MarkupReader& in) {
     case 'v': verbCode(engine, in, upper); break;
     case '^': outputText(engine, adjectiveEnding(engine)); break;
     case '~': nounEnding(engine); break;
-    case '@': formatText(engine, std::string(engine.text.phraseText)); break;
+    case '@': formatText(engine, engine.text.phraseText); break;
     case 'L':
     case 'l': listText(engine, in, upper); break;
     case 'S':
@@ -369,18 +390,22 @@ void handleCode(Engine& engine, MarkupReader& in) {
     }
 }
 
-} // namespace
+// The copy of the text being formatted at the current nesting level.
+// Deeper levels have copies of their own, so that formatting allocates
+// nothing once warmed up, and running a routine from a code cannot change
+// the text under the reader.
+std::string& workingCopy(Engine& engine) {
+    return engine.text.formatScratch[engine.text.formatDepth];
+}
 
-void formatText(Engine& engine, std::string_view text) {
-    if (engine.world.byteVariables[11] != 0) return;
+// Formats the working copy of the current level; the caller has checked
+// that texts are not suppressed and the nesting is not too deep.
+void formatWorkingCopy(Engine& engine) {
     TextState& state = engine.text;
-    if (state.formatDepth >= maxFormatDepth) return;
+    std::string& copy = workingCopy(engine);
     ++state.formatDepth;
-    // A private copy: "%" stands for an apostrophe, and running a routine
-    // from a code may change the buffers the text came from.
-    std::string& copy = state.formatScratch[state.formatDepth - 1];
-    copy.assign(text);
-    std::replace(copy.begin(), copy.end(), '%', '\'');
+    // "%" stands for an apostrophe; most texts have none.
+    if (copy.find('%') != std::string::npos) std::replace(copy.begin(), copy.end(), '%', '\'');
     MarkupReader in(engine, copy);
     while (!in.atEnd()) {
         const std::string_view plain = in.upToSlash();
@@ -393,27 +418,43 @@ void formatText(Engine& engine, std::string_view text) {
     --state.formatDepth;
 }
 
+} // namespace
+
+void formatText(Engine& engine, std::string_view text, FirstLetter first) {
+    TextState& state = engine.text;
+    if (engine.world.byteVariables[11] != 0 || state.formatDepth >= maxFormatDepth) return;
+    std::string& copy = workingCopy(engine);
+    copy.assign(text);
+    if (first == FirstLetter::Capital && !copy.empty()) copy[0] = capitalLetter(copy[0]);
+    formatWorkingCopy(engine);
+}
+
 void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace) {
     World& w = engine.world;
     engine.machine.pendingMessage = {};
     if (w.byteVariables[11] != 0) return;
-    if (!w.textBlock(mark)) {
-        outputText(engine, "[Fehler: Textmarke " + std::to_string(mark) + " nicht gefunden]");
+    // Variant 0 and variants past the last give no text, like a missing mark.
+    const auto text = w.textVariant(mark, variant);
+    if (!text) {
+        if (!w.textBlock(mark)) {
+            std::string error = "[Fehler: Textmarke ";
+            error += DecimalText(mark).view();
+            error += " nicht gefunden]";
+            outputText(engine, error);
+        }
         return;
     }
-    const auto text = w.textVariant(mark, variant);
-    if (!text || variant == 0) return;
     if (engine.text.formatDepth >= maxFormatDepth) return;
-    // The line is reused by this nesting level; deeper levels have their own.
-    std::string& line = engine.text.lineScratch[engine.text.formatDepth];
     std::string_view rest = *text;
     while (true) {
         const std::size_t lf = rest.find('\n');
-        line.assign(rest.substr(0, lf));
         const bool last = lf == std::string_view::npos;
+        // The line goes straight into the working copy that formatting uses.
+        std::string& line = workingCopy(engine);
+        line.assign(rest.substr(0, lf));
         if (engine.text.capitalizeNext) {
             engine.text.capitalizeNext = false;
-            line = capitalizeFirst(line);
+            if (!line.empty()) line[0] = capitalLetter(line[0]);
         }
         w.byteVariables[12] = 0;
         if (!line.empty()) {
@@ -427,12 +468,14 @@ void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace)
                 line.push_back(' ');
             }
         }
-        if (!line.empty())
-            formatText(engine, line);
-        else if (!last)
+        if (!line.empty()) {
+            // A routine run by an earlier line may have suppressed texts.
+            if (w.byteVariables[11] == 0) formatWorkingCopy(engine);
+        } else if (!last) {
             paragraphBreak(engine);
-        else
+        } else {
             w.byteVariables[12] = 1;
+        }
         if (last) break;
         rest = rest.substr(lf + 1);
     }

@@ -15,19 +15,11 @@ int hexDigit(char c) {
 
 } // namespace
 
-std::string_view MarkupReader::upToSlash() {
-    const std::size_t start = pos_;
-    const std::size_t slash = text_.find('/', pos_);
-    pos_ = slash == std::string_view::npos ? text_.size() : slash;
-    return text_.substr(start, pos_ - start);
-}
-
-std::string MarkupReader::upTo(char stop) {
+std::string_view MarkupReader::upTo(char stop) {
     const std::size_t start = pos_;
     const std::size_t at = text_.find(stop, pos_);
     pos_ = at == std::string_view::npos ? text_.size() : at + 1;
-    return std::string(
-        text_.substr(start, (at == std::string_view::npos ? text_.size() : at) - start));
+    return text_.substr(start, (at == std::string_view::npos ? text_.size() : at) - start);
 }
 
 int MarkupReader::hexPair() {

@@ -3,6 +3,7 @@
 // Reading past the end yields the character 0, which counts as a bad digit,
 // so a cut-off code still produces a value and never reads outside the text.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,9 +27,13 @@ class MarkupReader {
     char previous() const { return previous_; }
 
     // The plain text up to the next "/" (or the end); leaves the reader on it.
-    std::string_view upToSlash();
+    std::string_view upToSlash() {
+        const std::size_t start = pos_;
+        pos_ = std::min(text_.find('/', pos_), text_.size());
+        return text_.substr(start, pos_ - start);
+    }
     // The text up to the character, which is consumed too.
-    std::string upTo(char stop);
+    std::string_view upTo(char stop);
 
     // Two upper-case hex digits; any other character counts as -1; modulo 256.
     int hexPair();

@@ -66,16 +66,11 @@ void replaceNounEndings(std::string& name, int kind) {
     name = std::move(out);
 }
 
+// In place; the search goes on after the inserted ending.
 void replaceAdjectiveEndings(std::string& name, std::string_view ending) {
-    std::string out;
-    out.reserve(name.size() + 8);
-    for (char c : name) {
-        if (c == '^')
-            out += ending;
-        else
-            out.push_back(c);
-    }
-    name = std::move(out);
+    for (std::size_t at = name.find('^'); at != std::string::npos;
+         at = name.find('^', at + ending.size()))
+        name.replace(at, 1, ending);
 }
 
 } // namespace
@@ -99,8 +94,11 @@ std::string prepareName(Engine& engine, std::string_view name, uint8_t object, i
     state.lastStyle = static_cast<uint8_t>(styleIndex(style));
     state.lastCase = static_cast<uint8_t>(caseIndex(grammaticalCase));
 
-    replaceNounEndings(prepared, nounEndingKind(engine));
-    replaceAdjectiveEndings(prepared, adjectiveEnding(engine));
+    // Most names carry one marker or none: the passes run only when needed.
+    if (prepared.find('~') != std::string::npos)
+        replaceNounEndings(prepared, nounEndingKind(engine));
+    if (prepared.find('^') != std::string::npos)
+        replaceAdjectiveEndings(prepared, adjectiveEnding(engine));
     return prepared;
 }
 

@@ -106,10 +106,12 @@ std::string definitePhrase(Engine& engine, uint8_t object, int grammaticalCase) 
     if (takesCountedForm(engine, object))
         return countedDefinite(engine, object, grammaticalCase, record.target);
     if (!isCountedObject(engine, object)) return std::string(nothing);
-    std::string phrase = prepareName(engine, record.name, object, record.gender,
-                                     withDefiniteArticle, grammaticalCase);
-    if (record.articleKind != 1)
-        phrase = std::string(definiteArticle(grammaticalCase, record.gender)) + " " + phrase;
+    const std::string name = prepareName(engine, record.name, object, record.gender,
+                                         withDefiniteArticle, grammaticalCase);
+    if (record.articleKind == 1) return name;
+    std::string phrase(definiteArticle(grammaticalCase, record.gender));
+    phrase.push_back(' ');
+    phrase += name;
     return phrase;
 }
 
@@ -134,9 +136,9 @@ std::string pronoun(const Engine& engine, uint8_t object, int grammaticalCase) {
     return std::string(thirdPersonPronoun(grammaticalCase, engine.world.objects[object].gender));
 }
 
-std::string adjectiveEnding(const Engine& engine) {
+std::string_view adjectiveEnding(const Engine& engine) {
     const PhraseState& last = engine.phrases;
-    return std::string(adjectiveEndingFor(last.lastStyle, last.lastCase, last.lastGender));
+    return adjectiveEndingFor(last.lastStyle, last.lastCase, last.lastGender);
 }
 
 int nounEndingKind(const Engine& engine) {

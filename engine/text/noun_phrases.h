@@ -36,7 +36,7 @@ std::string pronoun(const Engine& engine, uint8_t object, int grammaticalCase);
 
 // The ending "^" stands for, and which noun ending "~" needs (0 none, 1
 // dative plural, 2 weak masculine), for the phrase prepared last.
-std::string adjectiveEnding(const Engine& engine);
+std::string_view adjectiveEnding(const Engine& engine);
 int nounEndingKind(const Engine& engine);
 // The ending after "kein", "mein", "dein" or "Ihr".
 std::string keinEnding(int gender, int grammaticalCase);

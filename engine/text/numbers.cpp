@@ -39,8 +39,14 @@ std::string numberWords(int32_t n) {
     if (n < 0 || n > 100) return std::to_string(n);
     if (n <= 20) return std::string(smallNumberWords[static_cast<std::size_t>(n)]);
     const int units = n % 10;
-    if (units == 0) return std::string(tensWords[static_cast<std::size_t>(n / 10)]);
-    return numberWords(units) + "und" + numberWords(n - units);
+    const std::string_view tens =
+        n < 30 ? smallNumberWords[20] : tensWords[static_cast<std::size_t>(n / 10)];
+    if (units == 0) return std::string(tens);
+    // Built in one string: numbers are printed often.
+    std::string words(smallNumberWords[static_cast<std::size_t>(units)]);
+    words += "und";
+    words += tens;
+    return words;
 }
 
 std::string ordinalStem(int32_t n) {

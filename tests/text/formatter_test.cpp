@@ -41,7 +41,9 @@ Story appleStory() {
     s.setText(0, {"System eins"});
     s.setText(
         1, {"Du stehst/\nauf.", "Erste Zeile\n\nZweiter Absatz", "", "zeile\nmit Ende/x", "klein"});
-    s.messageVariables = {{1, 5}};
+    // A mark whose lines print another mark of several lines in between.
+    s.setText(2, {"Vorher /s02 nach%her\nzweite /B!05A Zeile/\n!"});
+    s.messageVariables = {{1, 5}, {1, 1}};
     s.byteVariables = std::vector<uint8_t>(40, 0);
     return s;
 }
@@ -137,6 +139,12 @@ TEST_F(Formatter, TextMarkLinesJoinAndBreak) {
     EXPECT_EQ(e.world.byteVariables[12], 0);
     const std::string paragraphs = mark(1, 2);
     EXPECT_NE(paragraphs.find("Erste Zeile \nZweiter Absatz"), std::string::npos) << paragraphs;
+}
+
+// Each line is formatted from a working copy of its nesting level; the
+// inner mark's lines must leave the outer line and the lines after it alone.
+TEST_F(Formatter, NestedMarksLeaveTheOuterLinesAlone) {
+    EXPECT_EQ(mark(2, 1), "Vorher Du stehstauf. nach'her zweite Den roten Apfel Zeile! ");
 }
 
 TEST_F(Formatter, MessageVariableIsCapitalisedByTheUpperCode) {

@@ -9,19 +9,13 @@ namespace rux {
 
 namespace {
 
-// The common piece: characters and visible break bytes only, ending before
-// the line is full. It goes onto the line in one append, and the break
-// state it leaves is all the wrapping there is to do; any other piece is
-// wrapped in full.
-bool appendWithinLine(OutputBuffer& out, std::string_view text) {
-    if (text.empty() || !startsRun(static_cast<unsigned char>(text[0]))) return false;
-    const RunScan run =
-        scanRun(text, 0, out.charWidths[out.currentStyle - 1], out.lineWidth, out.wrapWidth);
-    if (run.end != text.size() || run.width >= out.wrapWidth) return false;
+// Puts a run that the scan found to fill the whole piece and to end before
+// the line is full onto the line: the most common piece needs no more
+// wrapping than that.
+void appendWholeRun(OutputBuffer& out, std::string_view text, const RunScan& run) {
     out.screenLines[out.currentLine].append(text);
     out.lineWidth = run.width;
     if (run.lastBreak != kNoPosition) out.breakWidth = run.widthAtBreak;
-    return true;
 }
 
 // Puts a report left by the transcript writer on lines of its own.
@@ -43,7 +37,16 @@ void outputText(Engine& engine, std::string_view text) {
     }
     if (!out.replayMode) out.logs.append(text);
     out.atParagraphStart = false;
-    if (!appendWithinLine(out, text)) wrapPiece(engine, text);
+    if (!text.empty() && startsRun(static_cast<unsigned char>(text[0]))) {
+        const RunScan run =
+            scanRun(text, 0, out.charWidths[out.currentStyle - 1], out.lineWidth, out.wrapWidth);
+        if (run.end == text.size() && run.width < out.wrapWidth)
+            appendWholeRun(out, text, run);
+        else
+            wrapPiece(engine, text, run);
+    } else {
+        wrapPiece(engine, text, std::nullopt);
+    }
     if (!out.pendingNotice.empty()) showPendingNotice(engine);
 }
 

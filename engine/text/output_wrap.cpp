@@ -52,13 +52,19 @@ class PieceWrapper {
         : engine_(engine), out_(engine.output), line_(&out_.screenLines[out_.currentLine]),
           wordStart_(line_->size()), widthBeforePiece_(out_.lineWidth) {}
 
-    void wrap(std::string_view text) {
+    void wrap(std::string_view text, const std::optional<RunScan>& firstRun) {
         const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
         std::size_t i = 0;
+        if (firstRun) {
+            i = appendRun(text, 0, *firstRun);
+            if (out_.lineWidth >= out_.wrapWidth && !overflow()) return;
+        }
         while (i < text.size()) {
             const unsigned char byte = bytes[i];
             if (startsRun(byte)) {
-                i = appendRun(text, i);
+                i = appendRun(text, i,
+                              scanRun(text, i, out_.charWidths[out_.currentStyle - 1],
+                                      out_.lineWidth, out_.wrapWidth));
                 if (out_.lineWidth >= out_.wrapWidth && !overflow()) return;
                 continue;
             }
@@ -80,12 +86,10 @@ class PieceWrapper {
     }
 
   private:
-    // Appends the run of characters and visible break bytes that begins at
-    // `from` to the line in one piece, up to the end of the run or the byte
-    // that fills the line, and returns where it stopped.
-    std::size_t appendRun(std::string_view text, std::size_t from) {
-        const RunScan run = scanRun(text, from, out_.charWidths[out_.currentStyle - 1],
-                                    out_.lineWidth, out_.wrapWidth);
+    // Appends the scanned run of characters and visible break bytes that
+    // begins at `from` to the line in one piece, and returns where it
+    // stopped: at the end of the run or after the byte that fills the line.
+    std::size_t appendRun(std::string_view text, std::size_t from, const RunScan& run) {
         const std::size_t runPosition = line_->size();
         line_->append(text.data() + from, run.end - from);
         if (run.lastBreak != kNoPosition) {
@@ -157,8 +161,8 @@ class PieceWrapper {
 
 } // namespace
 
-void wrapPiece(Engine& engine, std::string_view text) {
-    PieceWrapper(engine).wrap(text);
+void wrapPiece(Engine& engine, std::string_view text, const std::optional<RunScan>& firstRun) {
+    PieceWrapper(engine).wrap(text, firstRun);
 }
 
 } // namespace rux

@@ -3,13 +3,18 @@
 // switches, break opportunities, lines that overflow, and the new lines
 // they start (transcript, paging prompt, scrolling).
 
+#include "engine/text/output_bytes.h"
+
+#include <optional>
 #include <string_view>
 
 namespace rux {
 
 class Engine;
 
-// Appends the piece to the current line, breaking lines where it must.
-void wrapPiece(Engine& engine, std::string_view text);
+// Appends the piece to the current line, breaking lines where it must. A
+// piece that begins with a run comes with the scan of that run, which the
+// caller has made already.
+void wrapPiece(Engine& engine, std::string_view text, const std::optional<RunScan>& firstRun);
 
 } // namespace rux

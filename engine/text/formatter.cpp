@@ -402,6 +402,10 @@ std::string& workingCopy(Engine& engine) {
 // that texts are not suppressed and the nesting is not too deep.
 void formatWorkingCopy(Engine& engine) {
     TextState& state = engine.text;
+    if (state.formatDepth == 0)
+        state.nestedTexts = 0;
+    else if (++state.nestedTexts > maxNestedTexts)
+        return;
     std::string& copy = workingCopy(engine);
     ++state.formatDepth;
     // "%" stands for an apostrophe; most texts have none.

@@ -11,6 +11,10 @@ namespace rux {
 // Texts that name themselves (a phrase buffer holding "/@", a room name
 // that prints itself) would recurse without end; deeper nesting is dropped.
 inline constexpr int maxFormatDepth = 32;
+// A text that names itself twice doubles the work at every level, 2^32
+// texts at full depth; inside one outermost text, formatting stops after
+// this many nested texts, far more than any story prints from one text.
+inline constexpr int maxNestedTexts = 100000;
 
 struct TextState {
     uint8_t lastObject = 0;                   // result of the last object reference in markup
@@ -18,10 +22,10 @@ struct TextState {
     std::array<uint8_t, 256> footnoteTable{}; // positions 1..255: values by first use
     int footnoteCount = 0;
     int formatDepth = 0; // nesting of formatText, bounded against self-referring texts
+    int nestedTexts = 0; // texts formatted inside the outermost one
     // Working copies of the texts being formatted, one per nesting level, so
     // that formatting allocates nothing once warmed up.
     std::array<std::string, maxFormatDepth> formatScratch;
-    std::array<std::string, maxFormatDepth> lineScratch;
     std::array<std::string, 4> statusTexts; // 1 left, 2 centre, 3 right
     std::string phraseText;                 // the shared phrase and list buffer
     bool countedForms = false;              // objects of tailSet4 take their counted (plural) names

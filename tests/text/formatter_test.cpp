@@ -122,6 +122,14 @@ TEST_F(Formatter, SelfReferringPhraseBufferEnds) {
     EXPECT_EQ(out.find_first_not_of('x'), std::string::npos);
 }
 
+TEST_F(Formatter, TextsThatPrintThemselvesTwiceStillEnd) {
+    // Each level prints the buffer twice: 2^32 texts down to the depth limit.
+    e.text.phraseText = "/@/@";
+    format("/@");
+    e.text.phraseText = "x";
+    EXPECT_EQ(format("/@"), "x"); // the next text is formatted in full again
+}
+
 TEST_F(Formatter, PhraseBufferWithOpenCaseLetter) {
     e.text.phraseText = "/b!05\x10";
     EXPECT_EQ(format("/lA"), "den roten Apfel");

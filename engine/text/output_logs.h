@@ -49,6 +49,7 @@ class ScrollbackLog {
     std::size_t start_ = 0; // where the kept text begins; the rest waits for compact()
 };
 
+// The journal of pieces and the two logs it serves.
 class OutputLogs {
   public:
     // Logs a piece; empty pieces are not kept.

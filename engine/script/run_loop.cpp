@@ -11,6 +11,8 @@
 //
 // Dispatch jumps straight from a table indexed by the code byte (labels as
 // values, a GNU extension GCC and Clang share) to the instruction's code.
+// The block's end is an end marker in place of the next code byte, picked
+// without a branch, so that every instruction can end in its own jump.
 
 #include "engine/script/arithmetic.h"
 #include "engine/script/instruction_handlers.h"
@@ -78,6 +80,11 @@ constexpr std::array<Inline, 256> inlineCodes = makeInlineCodes();
 
 constexpr uint8_t conditionCompare = 1;
 
+// Stands for the instruction at a block's end. Its code goes to the handler
+// table, which no inline instruction does; the table's entry checks for it.
+constexpr uint8_t blockEndMarker = 0;
+static_assert(inlineCodes[blockEndMarker] == Inline::None);
+
 } // namespace
 
 // The loop's cursor and the operations on it. The loop keeps one of these as
@@ -113,10 +120,18 @@ class RunLoop {
         cells.engine.machine.jumpsLeft = jumpsLeft;
     }
 
-    // Starts the instruction at the cursor; faults name its position.
+    // Starts the instruction at the cursor (faults name its position) and
+    // gives its code. At the block's end the "instruction" is the end marker,
+    // so that the test for the end and the dispatch are one step without a
+    // branch: the table's entry point recognises the marker.
     [[gnu::always_inline]] uint8_t startInstruction() {
-        call.instructionAt_ = pc;
-        return *pc++;
+        const uint8_t* at = pc < end ? pc : &blockEndMarker;
+        call.instructionAt_ = at;
+        pc = at + 1;
+        return *at;
+    }
+    [[gnu::always_inline]] bool atBlockEnd() const {
+        return call.instructionAt_ == &blockEndMarker;
     }
 
     // Operands: the frequent cells inline, the rest through readValue and
@@ -274,12 +289,9 @@ void ScriptCall::run() {
         if (ended_) goto finished;                                                                 \
     }
 
-#define RUX_NEXT_INSTRUCTION()                                                                     \
-    do {                                                                                           \
-        if (pc >= end) [[unlikely]]                                                                \
-            goto finished;                                                                         \
-        goto* targets[loop.startInstruction()];                                                    \
-    } while (false)
+// Every instruction ends with its own copy of the dispatch (see the build
+// settings for this file), so that each one's jump is predicted on its own.
+#define RUX_NEXT_INSTRUCTION() goto* targets[loop.startInstruction()]
 
     RUX_NEXT_INSTRUCTION();
 
@@ -421,6 +433,10 @@ callCode:
     RUX_NEXT_INSTRUCTION();
 
 table : {
+    if (loop.atBlockEnd()) {
+        instructionAt_ = pc = end;
+        goto finished;
+    }
     const uint8_t code = *instructionAt_;
     loop.push();
     engine.machine.position = position_;

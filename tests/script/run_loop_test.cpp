@@ -5,7 +5,10 @@
 // not handed over (a lost jump, a stale position, a level closed twice)
 // shows in the counts.
 
+#include "engine/script/instruction_table.h"
 #include "engine/script/interpreter.h"
+#include "engine/text/codepage.h"
+#include "engine/world/capacities.h"
 #include "storykit/assembler.h"
 #include "tests/script/script_runner.h"
 
@@ -100,6 +103,32 @@ TEST(RunLoop, AStopInsideNestedLoopsEndsTheCall) {
     EXPECT_EQ(r.byteVar(41), 0);
     EXPECT_TRUE(r.aborted());
     EXPECT_EQ(r.output(), "");
+}
+
+TEST(RunLoop, BlocksEndWhereTheirLastInstructionEnds) {
+    // The last block fills the code area to its very last byte.
+    Assembler last;
+    last.add(byteVar(40), num(1)).raw({opcode::noOperation, opcode::noOperation});
+    last.add(byteVar(40), num(2));
+    const Code lastCode = last.finishRaw();
+    ASSERT_EQ(lastCode.size(), 12u);
+    ScriptRunner r({Code(codeAreaSize - 12, opcode::noOperation), lastCode});
+    ASSERT_EQ(r.routine(2).start * 4u + r.routine(2).length, codeAreaSize);
+    r.run(2);
+    EXPECT_EQ(r.byteVar(40), 3);
+    EXPECT_EQ(r.output(), "");
+
+    // An instruction cut off by the area's end reports that and does nothing.
+    Assembler cut;
+    cut.add(byteVar(40), num(1)).raw({opcode::add, 3, 40});
+    const Code cutCode = cut.finishRaw();
+    ASSERT_EQ(cutCode.size(), 8u);
+    ScriptRunner c({Code(codeAreaSize - 8, opcode::noOperation), cutCode});
+    ASSERT_EQ(c.routine(2).start * 4u + c.routine(2).length, codeAreaSize);
+    c.run(2);
+    EXPECT_EQ(c.byteVar(40), 1);
+    EXPECT_EQ(c.output(), utf8ToCp1252("[Fehler: Anweisung reicht über das Blockende an Adresse ") +
+                              std::to_string(codeAreaSize - 3) + ".]");
 }
 
 } // namespace

@@ -295,7 +295,14 @@ struct World {
     // Text area: the offset of a mark's block, or none when the mark is absent.
     std::optional<std::size_t> textBlock(uint8_t mark) const;
     // The v-th (1-based) zero-terminated text of the mark's block; none if absent.
+    // Variants are counted on past the block's end into whatever follows, as
+    // the texts lie one after another in the area.
     std::optional<std::string_view> textVariant(uint8_t mark, int variant) const;
+    // Records where the texts of the text area end, so that textVariant looks
+    // a variant up instead of searching for it. textVariant builds the index
+    // on its first call; whoever changes the text area after that calls this
+    // again.
+    void indexTexts() const;
 
     // The bytes of a code block, cut at the end of the code area.
     std::span<const uint8_t> codeBytes(CodeBlock block) const;
@@ -309,6 +316,19 @@ struct World {
 
   private:
     static std::string_view nthWord(const std::vector<std::string>& list, int n);
+    std::optional<std::string_view> searchTextVariant(std::size_t block, int variant) const;
+
+    // Where the texts of the text area end. Past `textsEnd` the area holds
+    // only zeros, each ending an empty text of its own, so only the zeros
+    // before it are listed.
+    struct TextIndex {
+        bool built = false;
+        std::vector<uint32_t> zeros; // offsets of the zero bytes in [textIndexSize, textsEnd)
+        uint32_t textsEnd = 0;       // after the last non-zero byte of the texts
+        // Per mark: how many listed zeros lie before its block.
+        std::array<uint32_t, 256> zerosBeforeBlock{};
+    };
+    mutable TextIndex textIndex_; // built on first use, so that loading pays nothing for it
 
     // The loader, the only one to fill the numbered code lists, numbers them
     // consecutively (entry k has the id of the first entry plus k), so that

@@ -47,7 +47,7 @@ class ScreenLines {
     const std::string& operator[](int line) const { return slots_[slot(line)]; }
 
     // Line 1 is dropped; every line moves up one place.
-    void scrollUp() { first_ = (first_ + 1) % kMaxScreenLines; }
+    void scrollUp() { first_ = first_ + 1 < kMaxScreenLines ? first_ + 1 : 0; }
     void clear() {
         for (std::string& line : slots_)
             line.clear();

@@ -66,29 +66,28 @@ void ScrollbackLog::append(std::string_view piece) {
     compact();
 }
 
-// Pieces with nothing to filter go in as one stretch; the pieces with
-// something to filter one by one.
-void ScrollbackLog::appendPieces(std::string_view bytes, std::span<const PieceLength> lengths) {
+// Pieces with nothing to filter go in as stretches, between the pieces
+// that need filtering, which go one by one.
+void ScrollbackLog::appendPieces(std::string_view bytes, std::span<const PieceLength> lengths,
+                                 std::span<const std::size_t> filtered) {
     std::size_t piece = 0;
     std::size_t offset = 0;
-    while (piece < lengths.size()) {
-        const std::size_t clean = offset + firstFiltered(bytes.substr(offset));
-        std::size_t stretchEnd = offset;
-        std::size_t stretchPieces = 0;
-        while (piece + stretchPieces < lengths.size() &&
-               stretchEnd + lengths[piece + stretchPieces] <= clean)
-            stretchEnd += lengths[piece + stretchPieces++];
-        if (stretchPieces > 0) {
-            appendUnfiltered(bytes.substr(offset, stretchEnd - offset),
-                             lengths.subspan(piece, stretchPieces));
-            piece += stretchPieces;
-            offset = stretchEnd;
-        }
-        if (piece < lengths.size()) {
-            append(bytes.substr(offset, lengths[piece]));
-            offset += lengths[piece++];
-        }
+    const auto appendStretch = [&](std::size_t end) {
+        if (end == piece) return;
+        const std::span<const PieceLength> stretch = lengths.subspan(piece, end - piece);
+        std::size_t size = 0;
+        for (const PieceLength length : stretch)
+            size += length;
+        appendUnfiltered(bytes.substr(offset, size), stretch);
+        piece = end;
+        offset += size;
+    };
+    for (const std::size_t next : filtered) {
+        appendStretch(next);
+        append(bytes.substr(offset, lengths[piece]));
+        offset += lengths[piece++];
     }
+    appendStretch(lengths.size());
 }
 
 // The stretch is copied at once; the trimming each of its pieces would have
@@ -129,9 +128,14 @@ void ScrollbackLog::compact() {
     start_ = 0;
 }
 
+bool OutputLogs::holdsFilteredByteInMany(std::string_view piece) {
+    return firstFiltered(piece) < piece.size();
+}
+
 void OutputLogs::clear() {
     bytes_.clear();
     lengths_.clear();
+    filteredPieces_.clear();
     outputLogStart_ = 0;
     scrollback_.clear();
     piecesInScrollback_ = 0;
@@ -157,7 +161,11 @@ OutputLogs::PiecePosition OutputLogs::outputLogFirstPiece() const {
 
 void OutputLogs::updateScrollback() const {
     const std::span<const PieceLength> pending = std::span(lengths_).subspan(piecesInScrollback_);
-    scrollback_.appendPieces(std::string_view(bytes_).substr(bytesInScrollback_), pending);
+    // The filtered pieces counted from the first pending one.
+    for (std::size_t& piece : filteredPieces_)
+        piece -= piecesInScrollback_;
+    scrollback_.appendPieces(bytes_.view().substr(bytesInScrollback_), pending, filteredPieces_);
+    filteredPieces_.clear();
     piecesInScrollback_ = lengths_.size();
     bytesInScrollback_ = bytes_.size();
 }
@@ -166,7 +174,7 @@ void OutputLogs::updateScrollback() const {
 void OutputLogs::compact() {
     updateScrollback();
     const PiecePosition first = outputLogFirstPiece();
-    bytes_.erase(0, first.offset);
+    bytes_.eraseFront(first.offset);
     lengths_.erase(lengths_.begin(), lengths_.begin() + static_cast<std::ptrdiff_t>(first.index));
     outputLogStart_ = 0;
     piecesInScrollback_ = lengths_.size();

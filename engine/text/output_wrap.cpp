@@ -161,6 +161,28 @@ class PieceWrapper {
 
 } // namespace
 
+void wrapLoneByte(Engine& engine, unsigned char byte) {
+    OutputBuffer& out = engine.output;
+    switch (kByteKinds[byte]) {
+    case ByteKind::LineEnd:
+        if (out.currentStyle > kNormalStyle)
+            out.screenLines[out.currentLine].push_back(kNormalStyle);
+        if (!startNewLine(engine)) return;
+        if (out.currentStyle > kNormalStyle)
+            out.screenLines[out.currentLine].push_back(static_cast<char>(out.currentStyle));
+        break;
+    case ByteKind::Style:
+        out.currentStyle = byte;
+        out.screenLines[out.currentLine].push_back(static_cast<char>(byte));
+        break;
+    default: {
+        const char text = static_cast<char>(byte);
+        PieceWrapper(engine).wrap(std::string_view(&text, 1), std::nullopt);
+        break;
+    }
+    }
+}
+
 void wrapPiece(Engine& engine, std::string_view text, const std::optional<RunScan>& firstRun) {
     PieceWrapper(engine).wrap(text, firstRun);
 }

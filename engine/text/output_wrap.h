@@ -16,5 +16,8 @@ class Engine;
 // piece that begins with a run comes with the scan of that run, which the
 // caller has made already.
 void wrapPiece(Engine& engine, std::string_view text, const std::optional<RunScan>& firstRun);
+// The same for a piece of one byte that does not start a run: a line end or
+// a style switch, most often, which need none of the wrapper's bookkeeping.
+void wrapLoneByte(Engine& engine, unsigned char byte);
 
 } // namespace rux

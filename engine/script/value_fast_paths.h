@@ -31,8 +31,8 @@ struct DirectCells {
     // True, with the value, when the cell has a shortcut.
     [[gnu::always_inline]] bool read(uint8_t type, uint8_t index, int32_t& value) const {
         // Tested in the order of how often scripts use them.
-        if (type == directType::number) { // 250 stands for 251
-            value = index == 250 ? 251 : index;
+        if (type == directType::number) [[likely]] { // 250 stands for 251
+            value = index + (index == 250);
             return true;
         }
         if (type == directType::byteVariable) { // 10 is computed, 248..255 are locals

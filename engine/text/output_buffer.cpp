@@ -36,23 +36,23 @@ void outputText(Engine& engine, std::string_view text) {
         return;
     }
     out.atParagraphStart = false;
-    if (!text.empty() && startsRun(static_cast<unsigned char>(text[0]))) {
-        const RunScan run =
-            scanRun(text, 0, out.charWidths[out.currentStyle - 1], out.lineWidth, out.wrapWidth);
-        const bool whole = run.end == text.size() && run.width < out.wrapWidth;
-        // A whole run holds no control byte: the log need not look for one.
-        if (!out.replayMode) out.logs.append(text, !whole && OutputLogs::holdsFilteredByte(text));
-        if (whole)
-            appendWholeRun(out, text, run);
-        else
-            wrapPiece(engine, text, run);
-    } else {
-        if (!out.replayMode) out.logs.append(text, OutputLogs::holdsFilteredByte(text));
-        if (text.size() == 1)
-            wrapLoneByte(engine, static_cast<unsigned char>(text[0]));
-        else
-            wrapPiece(engine, text, std::nullopt);
+    const bool startsWithRun = !text.empty() && startsRun(static_cast<unsigned char>(text[0]));
+    RunScan run{};
+    bool whole = false;
+    if (startsWithRun) {
+        run = scanRun(text, 0, out.charWidths[out.currentStyle - 1], out.lineWidth, out.wrapWidth);
+        whole = run.end == text.size() && run.width < out.wrapWidth;
     }
+    // A whole run holds no control byte: the log need not look for one.
+    if (!out.replayMode) out.logs.append(text, !whole && OutputLogs::holdsFilteredByte(text));
+    if (whole)
+        appendWholeRun(out, text, run);
+    else if (startsWithRun)
+        wrapPiece(engine, text, run);
+    else if (text.size() == 1)
+        wrapLoneByte(engine, static_cast<unsigned char>(text[0]));
+    else
+        wrapPiece(engine, text, std::nullopt);
     if (!out.pendingNotice.empty()) showPendingNotice(engine);
 }
 

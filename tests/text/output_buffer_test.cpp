@@ -157,6 +157,25 @@ TEST_F(OutputTest, StylesAreClosedAndReopenedAtEveryLineEnd) {
     EXPECT_EQ(engine().output.currentStyle, 1);
 }
 
+// Pieces of a single byte take a shorter way than longer ones; they must
+// leave the lines exactly as the same bytes inside a longer piece do.
+TEST_F(OutputTest, PiecesOfOneByteActLikeTheSameBytesInALongerPiece) {
+    const std::vector<std::string> pieces = {"\2",  "fett", "\n", "weiter", "\1",   "\n",
+                                             "\r",  "\5",   "ab", "\t",     "\xAD", "cd",
+                                             "\x7", "\3",   "\n", "\1",     "Ende"};
+    layout(40);
+    std::string whole;
+    for (const std::string& piece : pieces) {
+        out(piece);
+        whole += piece;
+    }
+    const Lines piecewise = lines();
+    EXPECT_EQ(piecewise, (Lines{"\2fett\1", "\2weiter\1", "", "ab\tcd\x7\3\1", "\3\1Ende"}));
+    layout(40);
+    out(whole);
+    EXPECT_EQ(lines(), piecewise);
+}
+
 TEST_F(OutputTest, LineEndsAndTheDroppedByte) {
     layout(40);
     out("eins\nzwei\rdrei \n\5vi\5er");
@@ -519,6 +538,31 @@ TEST(OutputLogs, MatchAddingEveryPieceAtOnce) {
     EXPECT_EQ(logs.scrollbackText(), reference.scrollback());
     EXPECT_EQ(joinedPieces(logs), joinedPieces(reference));
     EXPECT_EQ(logs.outputLogPieces(), reference.pieces.size());
+}
+
+// The sink tells the log which pieces it found free of filtered bytes;
+// whatever way a piece takes through the wrapper, the scrollback must come
+// out as if every piece had been filtered.
+TEST_F(OutputTest, ScrollbackThroughTheSinkMatchesFilteringEveryPiece) {
+    layout(12);
+    engine().output.pagingEnabled = false;
+    std::mt19937 random(11);
+    const std::string_view bytes[] = {"Wort", " ", "\n", "\r",   "\1",   "\2",
+                                      "\5",   "-", "\t", "lang", "\xAD", "Zeilenumbruch"};
+    ReferenceLogs reference;
+    for (int step = 0; step < 20000; ++step) {
+        std::string piece;
+        const int parts = static_cast<int>(random() % 6);
+        for (int i = 0; i < parts; ++i)
+            piece += bytes[random() % std::size(bytes)];
+        out(piece);
+        reference.append(piece);
+        if (step % 997 == 0) {
+            ASSERT_EQ(scrollbackText(engine()), reference.scrollback()) << "step " << step;
+        }
+    }
+    EXPECT_EQ(scrollbackText(engine()), reference.scrollback());
+    EXPECT_EQ(joinedPieces(engine().output.logs), joinedPieces(reference));
 }
 
 TEST(OutputLogs, EmptyingTheOutputLogKeepsTheScrollback) {

@@ -145,6 +145,17 @@ class RunLoop {
         pull();
         return value;
     }
+    // A cell that is nearly always a variable: the left side of a
+    // comparison, a for loop's variable.
+    [[gnu::always_inline]] int32_t readVariable(uint8_t type, uint8_t index) {
+        int32_t value;
+        if (cells.readVariable(type, index, value)) [[likely]]
+            return value;
+        push();
+        value = readValue(call.engine, type, index);
+        pull();
+        return value;
+    }
     [[gnu::always_inline]] void write(uint8_t type, uint8_t index, int32_t value) {
         if (cells.assign(type, index, value)) [[likely]]
             return;
@@ -178,7 +189,7 @@ class RunLoop {
         if (!fits(7) || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
         const uint8_t* p = pc;
         pc += 7;
-        const int32_t a = read(p[1], p[2]);
+        const int32_t a = readVariable(p[1], p[2]);
         holds = ScriptCall::compare(a, p[3], read(p[4], p[5]));
         return true;
     }
@@ -332,7 +343,7 @@ forLoop:
             loop.write(p[2], p[3], first);
             opened->loopLimit = static_cast<uint8_t>(last);
             opened->loopPosition = static_cast<uint16_t>(pc - loop.begin + 1);
-            if (loop.read(p[2], p[3]) > opened->loopLimit) loop.exitBlock(*opened);
+            if (loop.readVariable(p[2], p[3]) > opened->loopLimit) loop.exitBlock(*opened);
         }
     }
     RUX_NEXT_INSTRUCTION();
@@ -340,9 +351,9 @@ next:
     if (BlockLevel* open = loop.innermostBlock()) {
         const uint8_t type = open->loopType;
         const uint8_t index = open->loopIndex;
-        loop.write(type, index, arithmetic::plus(loop.read(type, index), 1));
+        loop.write(type, index, arithmetic::plus(loop.readVariable(type, index), 1));
         // A byte variable wraps to 0 after 255, which ends the loop as well.
-        const int32_t value = loop.read(type, index);
+        const int32_t value = loop.readVariable(type, index);
         if (value > open->loopLimit || value == 0)
             loop.exitBlock(*open);
         else

@@ -56,6 +56,21 @@ struct DirectCells {
         return false;
     }
 
+    // The same for a cell that is nearly always a variable (the left side of
+    // a comparison, a loop variable): variables are tested first.
+    [[gnu::always_inline]] bool readVariable(uint8_t type, uint8_t index, int32_t& value) const {
+        if (type == directType::longVariable) {
+            if (index <= 5) return false;
+            value = world.longVariables[index];
+            return true;
+        }
+        if (type == directType::byteVariable && index >= 248) {
+            value = engine.machine.local(index);
+            return true;
+        }
+        return read(type, index, value);
+    }
+
     // The cell of a long variable that reads and writes directly, or none.
     [[gnu::always_inline]] int32_t* longCell(uint8_t type, uint8_t index) const {
         return type == directType::longVariable && index > 5 ? &world.longVariables[index]

@@ -105,6 +105,29 @@ TEST(RunLoop, AStopInsideNestedLoopsEndsTheCall) {
     EXPECT_EQ(r.output(), "");
 }
 
+TEST(RunLoop, EveryKindOfCellCanBeTheLeftSideOfAComparison) {
+    // Each comparison that holds adds its bit to long variable 20.
+    Story story;
+    story.longConstants = {0, 0, 77, 5000}; // constants 3 and 4
+    Assembler a;
+    a.assign(byteVar(40), num(12)).assign(local(3), num(34)).assign(longVar(30), longConst(4));
+    a.assign(longVar(1), num(9)); // the turn counter, a redirected cell
+    const std::vector<std::pair<Operand, Operand>> comparisons = {
+        {byteVar(40), num(12)},      {local(3), num(34)},     {longVar(30), longConst(4)},
+        {longVar(1), num(9)},        {longConst(3), num(77)}, {num(250), num(251)},
+        {byteVar(40), longConst(3)}, // does not hold
+    };
+    int bit = 1;
+    for (const auto& [left, right] : comparisons) {
+        a.if_(cond(eq(left, right))).add(longVar(20), num(bit)).end();
+        bit <<= 1;
+    }
+    ScriptRunner r({a.finish()}, story);
+    r.run();
+    EXPECT_EQ(r.longVar(20), 0b0111111);
+    EXPECT_EQ(r.world().scene.turnCounter, 9);
+}
+
 TEST(RunLoop, BlocksEndWhereTheirLastInstructionEnds) {
     // The last block fills the code area to its very last byte.
     Assembler last;

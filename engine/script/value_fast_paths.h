@@ -35,20 +35,8 @@ struct DirectCells {
             value = index + (index == 250);
             return true;
         }
-        if (type == directType::byteVariable) { // 10 is computed, 248..255 are locals
-            if (index >= 248) {
-                value = engine.machine.local(index);
-                return true;
-            }
-            if (index == 10) return false;
-            value = world.byteVariables[index];
-            return true;
-        }
-        if (type == directType::longVariable) { // 0..5 are redirected cells
-            if (index <= 5) return false;
-            value = world.longVariables[index];
-            return true;
-        }
+        if (type == directType::byteVariable) return readByteVariable(index, value);
+        if (type == directType::longVariable) return readLongVariable(index, value);
         if (type == directType::longConstant) {
             value = world.longConstants[index];
             return true;
@@ -59,16 +47,26 @@ struct DirectCells {
     // The same for a cell that is nearly always a variable (the left side of
     // a comparison, a loop variable): variables are tested first.
     [[gnu::always_inline]] bool readVariable(uint8_t type, uint8_t index, int32_t& value) const {
-        if (type == directType::longVariable) {
-            if (index <= 5) return false;
-            value = world.longVariables[index];
-            return true;
-        }
-        if (type == directType::byteVariable && index >= 248) {
+        if (type == directType::byteVariable) return readByteVariable(index, value);
+        if (type == directType::longVariable) return readLongVariable(index, value);
+        return read(type, index, value);
+    }
+
+    // 10 is computed, 248..255 are locals.
+    [[gnu::always_inline]] bool readByteVariable(uint8_t index, int32_t& value) const {
+        if (index >= 248) {
             value = engine.machine.local(index);
             return true;
         }
-        return read(type, index, value);
+        if (index == 10) return false;
+        value = world.byteVariables[index];
+        return true;
+    }
+    // 0..5 are redirected cells.
+    [[gnu::always_inline]] bool readLongVariable(uint8_t index, int32_t& value) const {
+        if (index <= 5) return false;
+        value = world.longVariables[index];
+        return true;
     }
 
     // The cell of a long variable that reads and writes directly, or none.

@@ -43,8 +43,11 @@ void outputText(Engine& engine, std::string_view text) {
         run = scanRun(text, 0, out.charWidths[out.currentStyle - 1], out.lineWidth, out.wrapWidth);
         whole = run.end == text.size() && run.width < out.wrapWidth;
     }
-    // A whole run holds no control byte: the log need not look for one.
-    if (!out.replayMode) out.logs.append(text, !whole && OutputLogs::holdsFilteredByte(text));
+    // The scanned run holds no control byte: the log need look for one only
+    // in the rest of the piece, if any.
+    if (!out.replayMode)
+        out.logs.append(text, !whole && OutputLogs::holdsFilteredByte(std::string_view(
+                                            text.data() + run.end, text.size() - run.end)));
     if (whole)
         appendWholeRun(out, text, run);
     else if (startsWithRun)

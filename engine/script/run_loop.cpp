@@ -138,21 +138,17 @@ class RunLoop {
     // assignValue with the members up to date.
     [[gnu::always_inline]] int32_t read(uint8_t type, uint8_t index) {
         int32_t value;
-        if (cells.read(type, index, value)) [[likely]]
-            return value;
-        push();
-        value = readValue(call.engine, type, index);
-        pull();
-        return value;
+        return cells.read(type, index, value) ? value : readOther(type, index);
     }
     // A cell that is nearly always a variable: the left side of a
     // comparison, a for loop's variable.
     [[gnu::always_inline]] int32_t readVariable(uint8_t type, uint8_t index) {
         int32_t value;
-        if (cells.readVariable(type, index, value)) [[likely]]
-            return value;
+        return cells.readVariable(type, index, value) ? value : readOther(type, index);
+    }
+    [[gnu::always_inline]] int32_t readOther(uint8_t type, uint8_t index) {
         push();
-        value = readValue(call.engine, type, index);
+        const int32_t value = readValue(call.engine, type, index);
         pull();
         return value;
     }

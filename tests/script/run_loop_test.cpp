@@ -128,15 +128,22 @@ TEST(RunLoop, EveryKindOfCellCanBeTheLeftSideOfAComparison) {
     EXPECT_EQ(r.world().scene.turnCounter, 9);
 }
 
+// Routine 2 is the assembled code, placed so that it ends exactly where the
+// code area ends; routine 1 fills the area before it.
+ScriptRunner atAreaEnd(Assembler& a) {
+    const Code code = a.finishRaw();
+    EXPECT_EQ(code.size() % 4, 0u);
+    ScriptRunner r({Code(codeAreaSize - code.size(), opcode::noOperation), code});
+    EXPECT_EQ(r.routine(2).start * 4u + r.routine(2).length, codeAreaSize);
+    return r;
+}
+
 TEST(RunLoop, BlocksEndWhereTheirLastInstructionEnds) {
     // The last block fills the code area to its very last byte.
     Assembler last;
     last.add(byteVar(40), num(1)).raw({opcode::noOperation, opcode::noOperation});
     last.add(byteVar(40), num(2));
-    const Code lastCode = last.finishRaw();
-    ASSERT_EQ(lastCode.size(), 12u);
-    ScriptRunner r({Code(codeAreaSize - 12, opcode::noOperation), lastCode});
-    ASSERT_EQ(r.routine(2).start * 4u + r.routine(2).length, codeAreaSize);
+    ScriptRunner r = atAreaEnd(last);
     r.run(2);
     EXPECT_EQ(r.byteVar(40), 3);
     EXPECT_EQ(r.output(), "");
@@ -144,10 +151,7 @@ TEST(RunLoop, BlocksEndWhereTheirLastInstructionEnds) {
     // An instruction cut off by the area's end reports that and does nothing.
     Assembler cut;
     cut.add(byteVar(40), num(1)).raw({opcode::add, 3, 40});
-    const Code cutCode = cut.finishRaw();
-    ASSERT_EQ(cutCode.size(), 8u);
-    ScriptRunner c({Code(codeAreaSize - 8, opcode::noOperation), cutCode});
-    ASSERT_EQ(c.routine(2).start * 4u + c.routine(2).length, codeAreaSize);
+    ScriptRunner c = atAreaEnd(cut);
     c.run(2);
     EXPECT_EQ(c.byteVar(40), 1);
     EXPECT_EQ(c.output(), utf8ToCp1252("[Fehler: Anweisung reicht über das Blockende an Adresse ") +

@@ -15,15 +15,18 @@ namespace rux {
 namespace {
 
 // Enters one call level and leaves it again on every way out, a fatal
-// error included: depth, the caller's position and the running call.
+// error included: depth, the caller's position and the running call. All
+// three are put back as they were, since a fatal error can leave the calls
+// that the interpreter's loop entered itself unfinished.
 class CallLevel {
   public:
     explicit CallLevel(MachineState& machine)
-        : machine_(machine), savedPosition_(machine.position), savedCall_(machine.currentCall) {
+        : machine_(machine), savedPosition_(machine.position), savedDepth_(machine.callDepth),
+          savedCall_(machine.currentCall) {
         ++machine_.callDepth;
     }
     ~CallLevel() {
-        --machine_.callDepth;
+        machine_.callDepth = savedDepth_;
         machine_.position = savedPosition_;
         machine_.currentCall = savedCall_;
     }
@@ -33,18 +36,11 @@ class CallLevel {
   private:
     MachineState& machine_;
     uint32_t savedPosition_;
+    int savedDepth_;
     ScriptCall* savedCall_;
 };
 
 } // namespace
-
-ScriptCall::ScriptCall(Engine& engine, uint32_t begin, uint32_t end)
-    : engine(engine), caller_(engine.machine.currentCall), code_(engine.world.codeArea.data()) {
-    end_ = static_cast<uint32_t>(std::min<std::size_t>(end, engine.world.codeArea.size()));
-    begin_ = std::min(begin, end_);
-    position_ = begin_;
-    instructionStart_ = begin_;
-}
 
 std::string ScriptCall::text() {
     const uint8_t count = byte();

@@ -5,6 +5,7 @@
 #include "engine/world/world.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace rux {
@@ -14,6 +15,14 @@ class ScriptCall;
 inline constexpr int frameCount = 64; // frames 0..63; depth 63 is the deepest call
 inline constexpr int localsPerFrame = 8;
 inline constexpr int maxCallDepth = 63;
+
+// Room for one running call that the interpreter's loop starts itself
+// (routine calls), so that such a call needs neither the C++ stack nor the
+// heap. The call at depth d uses slot d. Checked against the call's size
+// where that is defined.
+struct alignas(8) CallSlot {
+    std::byte bytes[192];
+};
 
 // A script that makes this many jumps and calls without returning to the
 // turn driver is taken to be stuck in a loop and is ended (with an error
@@ -37,6 +46,7 @@ struct MachineState {
 
     // The innermost running call (its block bounds and open blocks), or none.
     ScriptCall* currentCall = nullptr;
+    std::array<CallSlot, frameCount> callSlots; // raw storage, see CallSlot
 
     // Jumps and calls the outermost running call and everything it calls may
     // still make; refilled from the limit whenever an outermost call starts.

@@ -21,6 +21,7 @@
 #include "engine/script/script_call.h"
 
 #include <array>
+#include <new>
 
 namespace rux {
 
@@ -85,6 +86,23 @@ constexpr uint8_t conditionCompare = 1;
 constexpr uint8_t blockEndMarker = 0;
 static_assert(inlineCodes[blockEndMarker] == Inline::None);
 
+// What the loop looks up on every instruction, in one object so that one
+// register reaches all of it.
+struct LoopTables {
+    std::array<const void*, 256> targets; // every code byte's jump target
+    // The end marker's address, read from here rather than held in a
+    // register of its own.
+    const uint8_t* blockEnd;
+    std::array<uint8_t, 256> numbers; // a number operand's value: 250 stands for 251
+};
+
+constexpr std::array<uint8_t, 256> makeNumberValues() {
+    std::array<uint8_t, 256> values{};
+    for (int index = 0; index < 256; ++index)
+        values[index] = static_cast<uint8_t>(index == 250 ? 251 : index);
+    return values;
+}
+
 } // namespace
 
 // The loop's cursor and the operations on it. The loop keeps one of these as
@@ -95,28 +113,84 @@ static_assert(inlineCodes[blockEndMarker] == Inline::None);
 // survive calls are few.
 class RunLoop {
   public:
-    explicit RunLoop(ScriptCall& call) : call(call), cells(call.engine) {
-        call.instructionAt_ = call.code_ + call.instructionStart_;
-        pull();
+    RunLoop(ScriptCall& root, const LoopTables& tables)
+        : call(&root), cells(root.engine), tables(tables), blockEnd(&blockEndMarker) {
+        // Hidden from the optimiser, so that the address is a value it keeps
+        // (in a register or a stack slot) instead of building it anew at
+        // every instruction.
+        asm("" : "+r"(blockEnd));
+        start();
     }
 
-    ScriptCall& call;
+    ScriptCall* call; // the running call: the root call or one the loop entered
     const DirectCells cells;
-    const uint8_t* pc;    // the next byte
-    const uint8_t* begin; // the block
+    const LoopTables& tables;
+    const uint8_t* blockEnd; // the end marker's address
+    const uint8_t* pc;       // the next byte
+    const uint8_t* begin;    // the block
     const uint8_t* end;
     int64_t jumpsLeft; // the machine's budget of jumps and calls
 
+    // Takes the cursor of a call that is about to run its first instruction.
+    [[gnu::always_inline]] void start() {
+        call->instructionAt_ = call->code_ + call->instructionStart_;
+        pull();
+    }
+
+    // Routine calls run in this loop: the running call waits while the loop
+    // runs the routine's block as a call of its own, kept in the machine's
+    // slot for its depth, and takes up the caller again when it ends. The
+    // steps are runScript's for the usual case; false (nothing changed) when
+    // runScript must decide instead: an empty block, the abort flag set, the
+    // depth limit reached, a block outside the code area, the budget of
+    // jumps and calls used up.
+    [[gnu::always_inline]] bool enterCall(CodeBlock block) {
+        MachineState& machine = cells.engine.machine;
+        const uint32_t first = uint32_t{block.start} * 4;
+        if (block.length == 0 || cells.world.byteVariables[abortFlagVariable] != 0 ||
+            machine.callDepth >= maxCallDepth || first >= cells.world.codeArea.size() ||
+            jumpsLeft <= 0) [[unlikely]]
+            return false;
+        --jumpsLeft;
+        const auto callerPosition = static_cast<uint32_t>(pc - call->code_);
+        call->position_ = callerPosition;
+        call->instructionStart_ = static_cast<uint32_t>(call->instructionAt_ - call->code_);
+        machine.position = callerPosition;
+        const int depth = ++machine.callDepth;
+        machine.frames[depth].fill(0);
+        call = new (&machine.callSlots[depth])
+            ScriptCall(cells.engine, call, callerPosition, first,
+                       ScriptCall::cutAtArea(cells.engine, first + block.length));
+        machine.currentCall = call;
+        call->instructionAt_ = call->code_ + call->begin_;
+        pullCursor();
+        return true;
+    }
+    // Ends a call that enterCall started; its caller goes on.
+    [[gnu::always_inline]] void leaveCall() {
+        MachineState& machine = cells.engine.machine;
+        --machine.callDepth;
+        machine.position = call->callerPosition_;
+        call = call->caller_;
+        machine.currentCall = call;
+        // A story loaded by the callee replaces the code area.
+        call->refreshCodeArea();
+        pullCursor();
+    }
+
     // The members of the call are the cursor outside the loop.
     [[gnu::always_inline]] void pull() {
-        pc = call.code_ + call.position_;
-        begin = call.code_ + call.begin_;
-        end = call.code_ + call.end_;
+        pullCursor();
         jumpsLeft = cells.engine.machine.jumpsLeft;
     }
+    [[gnu::always_inline]] void pullCursor() {
+        pc = call->code_ + call->position_;
+        begin = call->code_ + call->begin_;
+        end = call->code_ + call->end_;
+    }
     [[gnu::always_inline]] void push() {
-        call.position_ = static_cast<uint32_t>(pc - call.code_);
-        call.instructionStart_ = static_cast<uint32_t>(call.instructionAt_ - call.code_);
+        call->position_ = static_cast<uint32_t>(pc - call->code_);
+        call->instructionStart_ = static_cast<uint32_t>(call->instructionAt_ - call->code_);
         cells.engine.machine.jumpsLeft = jumpsLeft;
     }
 
@@ -125,18 +199,20 @@ class RunLoop {
     // so that the test for the end and the dispatch are one step without a
     // branch: the table's entry point recognises the marker.
     [[gnu::always_inline]] uint8_t startInstruction() {
-        const uint8_t* at = pc < end ? pc : &blockEndMarker;
-        call.instructionAt_ = at;
+        const uint8_t* at = pc < end ? pc : blockEnd;
+        call->instructionAt_ = at;
         pc = at + 1;
         return *at;
     }
     [[gnu::always_inline]] bool atBlockEnd() const {
-        return call.instructionAt_ == &blockEndMarker;
+        return call->instructionAt_ == &blockEndMarker;
     }
 
     // Operands: the frequent cells inline, the rest through readValue and
     // assignValue with the members up to date.
     [[gnu::always_inline]] int32_t read(uint8_t type, uint8_t index) {
+        if (type == directType::number) [[likely]]
+            return tables.numbers[index];
         int32_t value;
         return cells.read(type, index, value) ? value : readOther(type, index);
     }
@@ -148,7 +224,7 @@ class RunLoop {
     }
     [[gnu::always_inline]] int32_t readOther(uint8_t type, uint8_t index) {
         push();
-        const int32_t value = readValue(call.engine, type, index);
+        const int32_t value = readValue(cells.engine, type, index);
         pull();
         return value;
     }
@@ -156,7 +232,7 @@ class RunLoop {
         if (cells.assign(type, index, value)) [[likely]]
             return;
         push();
-        assignValue(call.engine, type, index, value);
+        assignValue(cells.engine, type, index, value);
         pull();
     }
 
@@ -174,9 +250,65 @@ class RunLoop {
             return bytes;
         }
         push();
-        call.pastEnd();
+        call->pastEnd();
         pull();
         return nullptr;
+    }
+
+    // Whether the block holds more than n further bytes: an instruction that
+    // ends there is not the block's last, so the next one starts at the
+    // cursor with no test for the end (see RUX_NEXT_INSIDE).
+    [[gnu::always_inline]] bool holdsMoreThan(std::size_t n) const {
+        return reinterpret_cast<std::uintptr_t>(pc) + n < reinterpret_cast<std::uintptr_t>(end);
+    }
+
+    // The operands that need no hand-over: true with the value, or false.
+    [[gnu::always_inline]] bool readDirect(uint8_t type, uint8_t index, int32_t& value) const {
+        if (type == directType::number) [[likely]] {
+            value = tables.numbers[index];
+            return true;
+        }
+        return cells.read(type, index, value);
+    }
+
+    // The usual cases of the instructions below, done at once when every
+    // operand needs no hand-over and the instruction is not the block's
+    // last: true when done (the cursor is then past the instruction), false
+    // (nothing done) when the instruction must run the general way.
+    [[gnu::always_inline]] bool assignInside() {
+        if (!holdsMoreThan(4)) return false; // D, O
+        const uint8_t* p = pc;
+        int32_t value;
+        if (!readDirect(p[2], p[3], value) || !cells.assign(p[0], p[1], value)) return false;
+        pc += 4;
+        return true;
+    }
+    [[gnu::always_inline]] bool updateInside(int32_t (*operation)(int32_t, int32_t)) {
+        if (!holdsMoreThan(4)) return false; // D, O
+        const uint8_t* p = pc;
+        int32_t value;
+        if (int32_t* cell = cells.longCell(p[0], p[1])) [[likely]] {
+            if (!readDirect(p[2], p[3], value)) return false;
+            *cell = operation(*cell, value);
+        } else if (uint8_t* byte = cells.byteCell(p[0], p[1])) {
+            if (!readDirect(p[2], p[3], value)) return false;
+            *byte = static_cast<uint8_t>(operation(*byte, value));
+        } else {
+            return false;
+        }
+        pc += 4;
+        return true;
+    }
+    // A condition list that is a single comparison: `holds` has its outcome.
+    [[gnu::always_inline]] bool comparisonInside(bool& holds) {
+        if (!holdsMoreThan(7) || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
+        const uint8_t* p = pc;
+        int32_t a;
+        int32_t b;
+        if (!cells.readVariable(p[1], p[2], a) || !readDirect(p[4], p[5], b)) return false;
+        holds = ScriptCall::compare(a, p[3], b);
+        pc += 7;
+        return true;
     }
 
     // A condition list that is a single comparison, the usual case, read at
@@ -189,11 +321,11 @@ class RunLoop {
         holds = ScriptCall::compare(a, p[3], read(p[4], p[5]));
         return true;
     }
-    // Any other condition list; afterwards call.ended() tells whether it ran
+    // Any other condition list; afterwards call->ended() tells whether it ran
     // past the block.
     [[gnu::always_inline]] bool fullConditionList() {
         push();
-        const bool holds = call.conditions();
+        const bool holds = call->conditions();
         pull();
         return holds;
     }
@@ -206,14 +338,14 @@ class RunLoop {
         const std::size_t offset = static_cast<std::size_t>(blockPosition) - 1;
         if (offset > static_cast<std::size_t>(end - begin)) [[unlikely]] {
             push();
-            call.jumpOutside(blockPosition);
+            call->jumpOutside(blockPosition);
             pull();
             return false;
         }
         if (--jumpsLeft < 0) [[unlikely]] {
             jumpsLeft = 0;
             push();
-            call.endlessLoop();
+            call->endlessLoop();
             pull();
             return false;
         }
@@ -223,32 +355,32 @@ class RunLoop {
 
     // A newly opened level starts cleared; the instruction fills it in.
     [[gnu::always_inline]] BlockLevel* openBlock() {
-        if (call.blockLevel_ >= maxBlockLevels) [[unlikely]] {
+        if (call->blockLevel_ >= maxBlockLevels) [[unlikely]] {
             push();
-            call.tooManyLevels();
+            call->tooManyLevels();
             pull();
             return nullptr;
         }
-        BlockLevel* opened = &call.levels_[++call.blockLevel_];
+        BlockLevel* opened = &call->levels_[++call->blockLevel_];
         *opened = BlockLevel{};
         return opened;
     }
     // The open block the instruction belongs to.
     [[gnu::always_inline]] BlockLevel* innermostBlock() {
-        if (call.blockLevel_ <= 1) [[unlikely]] {
+        if (call->blockLevel_ <= 1) [[unlikely]] {
             push();
-            call.noOpenBlock();
+            call->noOpenBlock();
             pull();
             return nullptr;
         }
-        return &call.levels_[call.blockLevel_];
+        return &call->levels_[call->blockLevel_];
     }
     [[gnu::always_inline]] void closeBlock() {
-        if (innermostBlock()) --call.blockLevel_;
+        if (innermostBlock()) --call->blockLevel_;
     }
     // Leaves the innermost block through its end.
     [[gnu::always_inline]] void exitBlock(const BlockLevel& innermost) {
-        if (goTo(innermost.endPosition)) --call.blockLevel_;
+        if (goTo(innermost.endPosition)) --call->blockLevel_;
     }
 
     // d := d op s, the value of d read before s is evaluated. A long or byte
@@ -276,15 +408,17 @@ void ScriptCall::run() {
         &&whileLoop, &&endIf,  &&leave, &&ifBlock,  &&callCode, &&noOperation,
     };
     static_assert(std::size(inlineTargets) == static_cast<std::size_t>(Inline::NoOperation) + 1);
-    // Every code byte's target, so that dispatching is a single load.
-    static const std::array<const void*, 256> targets = [] {
-        std::array<const void*, 256> byCode{};
-        for (std::size_t code = 0; code < byCode.size(); ++code)
-            byCode[code] = inlineTargets[static_cast<uint8_t>(inlineCodes[code])];
-        return byCode;
+    static const LoopTables tables = [] {
+        LoopTables built{};
+        // Every code byte's target, so that dispatching is a single load.
+        for (std::size_t code = 0; code < built.targets.size(); ++code)
+            built.targets[code] = inlineTargets[static_cast<uint8_t>(inlineCodes[code])];
+        built.blockEnd = &blockEndMarker;
+        built.numbers = makeNumberValues();
+        return built;
     }();
 
-    RunLoop loop(*this);
+    RunLoop loop(*this, tables);
     const uint8_t*& pc = loop.pc;
     const uint8_t*& end = loop.end;
 
@@ -293,40 +427,49 @@ void ScriptCall::run() {
 #define RUX_CONDITION_LIST(holds)                                                                  \
     if (!loop.singleComparison(holds)) {                                                           \
         holds = loop.fullConditionList();                                                          \
-        if (ended_) goto finished;                                                                 \
+        if (loop.call->ended_) goto finished;                                                      \
     }
 
 // Every instruction ends with its own copy of the dispatch (see the build
 // settings for this file), so that each one's jump is predicted on its own.
-#define RUX_NEXT_INSTRUCTION() goto* targets[loop.startInstruction()]
+#define RUX_NEXT_INSTRUCTION() goto* tables.targets[loop.startInstruction()]
+
+// The same after an instruction that was known not to be the block's last
+// when it took its bytes, and that handed nothing over since: the next
+// instruction starts at the cursor.
+#define RUX_NEXT_INSIDE()                                                                          \
+    do {                                                                                           \
+        loop.call->instructionAt_ = pc;                                                            \
+        goto* tables.targets[*pc++];                                                               \
+    } while (false)
+
+// An arithmetic instruction, d := d op s.
+#define RUX_UPDATE(operation)                                                                      \
+    if (loop.updateInside(operation)) RUX_NEXT_INSIDE();                                           \
+    loop.update(operation);                                                                        \
+    RUX_NEXT_INSTRUCTION()
 
     RUX_NEXT_INSTRUCTION();
 
 assign:
+    if (loop.assignInside()) RUX_NEXT_INSIDE();
     if (const uint8_t* p = loop.take(4)) // D, O
         loop.write(p[0], p[1], loop.read(p[2], p[3]));
     RUX_NEXT_INSTRUCTION();
 add:
-    loop.update(arithmetic::plus);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::plus);
 subtract:
-    loop.update(arithmetic::minus);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::minus);
 multiply:
-    loop.update(arithmetic::times);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::times);
 divide:
-    loop.update(arithmetic::quotient);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::quotient);
 remainder:
-    loop.update(arithmetic::remainder);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::remainder);
 bitAnd:
-    loop.update(arithmetic::bitAnd);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::bitAnd);
 bitOr:
-    loop.update(arithmetic::bitOr);
-    RUX_NEXT_INSTRUCTION();
+    RUX_UPDATE(arithmetic::bitOr);
 
 forLoop:
     if (const uint8_t* p = loop.take(8)) { // W end, D variable, O first, O last
@@ -366,7 +509,7 @@ until : {
     RUX_CONDITION_LIST(done)
     if (BlockLevel* open = loop.innermostBlock()) {
         if (done)
-            --blockLevel_;
+            --loop.call->blockLevel_;
         else
             loop.goTo(open->loopPosition);
     }
@@ -376,11 +519,15 @@ until : {
 whileLoop:
     if (const uint8_t* p = loop.take(4)) { // W head, W end, then the condition list
         bool holds = false;
-        RUX_CONDITION_LIST(holds)
+        const bool inside = loop.comparisonInside(holds);
+        if (!inside) RUX_CONDITION_LIST(holds)
         if (BlockLevel* opened = loop.openBlock()) {
             opened->loopPosition = wordAt(p);
             opened->endPosition = wordAt(p + 2);
-            if (!holds) loop.exitBlock(*opened);
+            if (!holds)
+                loop.exitBlock(*opened);
+            else if (inside)
+                RUX_NEXT_INSIDE();
         }
     }
     RUX_NEXT_INSTRUCTION();
@@ -388,15 +535,20 @@ endWhile:
     // The head is the while instruction's condition list; the body follows it.
     if (BlockLevel* open = loop.innermostBlock(); open && loop.goTo(open->loopPosition)) {
         bool holds = false;
-        RUX_CONDITION_LIST(holds)
-        if (!holds) loop.exitBlock(*open);
+        const bool inside = loop.comparisonInside(holds);
+        if (!inside) RUX_CONDITION_LIST(holds)
+        if (!holds)
+            loop.exitBlock(*open);
+        else if (inside)
+            RUX_NEXT_INSIDE();
     }
     RUX_NEXT_INSTRUCTION();
 
 ifBlock:
     if (const uint8_t* p = loop.take(4)) { // W else, W end, then the condition list
         bool holds = false;
-        RUX_CONDITION_LIST(holds)
+        const bool inside = loop.comparisonInside(holds);
+        if (!inside) RUX_CONDITION_LIST(holds)
         if (BlockLevel* opened = loop.openBlock()) {
             const uint16_t elsePosition = wordAt(p);
             opened->loopPosition = elsePosition;
@@ -406,6 +558,8 @@ ifBlock:
                     loop.exitBlock(*opened);
                 else
                     loop.goTo(elsePosition); // the else part closes the level with its end-if
+            } else if (inside) {
+                RUX_NEXT_INSIDE();
             }
         }
     }
@@ -423,41 +577,56 @@ callCode:
     if (const uint8_t* p = loop.take(2)) { // B kind, B number
         const uint8_t kind = p[0];
         const uint8_t number = p[1];
-        loop.push();
-        engine.machine.position = position_;
-        // Routines, by far the most frequent target, are run from here.
+        // Routines, by far the most frequent target, are run by this loop.
+        const NumberedCode* routine = nullptr;
         if (kind == callKind::routine) {
-            if (const NumberedCode* routine = engine.world.findRoutine(number))
-                runScript(engine, routine->script);
-        } else {
-            instructions::callTarget(engine, kind, number);
+            routine = engine.world.findRoutine(number);
+            if (!routine) RUX_NEXT_INSTRUCTION();
+            if (loop.enterCall(routine->script)) [[likely]]
+                RUX_NEXT_INSTRUCTION();
         }
+        loop.push();
+        engine.machine.position = loop.call->position_;
+        if (routine)
+            runScript(engine, routine->script);
+        else
+            instructions::callTarget(engine, kind, number);
         // A story loaded by the callee replaces the code area.
-        refreshCodeArea();
+        loop.call->refreshCodeArea();
         loop.pull();
-        if (ended_) goto finished;
+        if (loop.call->ended_) goto finished;
     }
     RUX_NEXT_INSTRUCTION();
 
 table : {
     if (loop.atBlockEnd()) {
-        instructionAt_ = pc = end;
+        loop.call->instructionAt_ = pc = end;
         goto finished;
     }
-    const uint8_t code = *instructionAt_;
+    ScriptCall& running = *loop.call;
+    const uint8_t code = *running.instructionAt_;
     loop.push();
-    engine.machine.position = position_;
-    instructionHandlers[code](*this);
+    engine.machine.position = running.position_;
+    instructionHandlers[code](running);
     // A story loaded by the handler replaces the code area.
-    refreshCodeArea();
+    running.refreshCodeArea();
     loop.pull();
-    if (ended_) goto finished;
+    if (running.ended_) goto finished;
     RUX_NEXT_INSTRUCTION();
 }
 
 finished:
+    // A call the loop entered itself returns to its caller, which may have
+    // been ended with it (the budget of jumps and calls used up).
+    if (loop.call != this) {
+        loop.leaveCall();
+        if (loop.call->ended_) goto finished;
+        RUX_NEXT_INSTRUCTION();
+    }
     loop.push();
 #undef RUX_NEXT_INSTRUCTION
+#undef RUX_NEXT_INSIDE
+#undef RUX_UPDATE
 #undef RUX_CONDITION_LIST
 }
 

@@ -16,10 +16,12 @@
 #include "engine/script/instruction_table.h"
 #include "engine/script/value_fast_paths.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace rux {
@@ -58,8 +60,21 @@ bool evaluateCondition(ScriptCall& call);
 class ScriptCall {
   public:
     // The cursor starts at `begin`; the block is [begin, end) of the code
-    // area, cut at the area's end.
-    ScriptCall(Engine& engine, uint32_t begin, uint32_t end);
+    // area, cut at the area's end. The call waits on the running call, if
+    // any; its caller's program position is `callerPosition`.
+    ScriptCall(Engine& engine, uint32_t begin, uint32_t end)
+        : ScriptCall(engine, engine.machine.currentCall, engine.machine.position,
+                     std::min(begin, cutAtArea(engine, end)), cutAtArea(engine, end)) {}
+    // The same with the bounds already cut: begin <= end <= the area's size.
+    ScriptCall(Engine& engine, ScriptCall* caller, uint32_t callerPosition, uint32_t begin,
+               uint32_t end)
+        : engine(engine), caller_(caller), code_(engine.world.codeArea.data()),
+          callerPosition_(callerPosition), position_(begin), begin_(begin), end_(end),
+          instructionStart_(begin) {}
+    static uint32_t cutAtArea(const Engine& engine, uint32_t offset) {
+        const std::size_t areaSize = engine.world.codeArea.size();
+        return offset < areaSize ? offset : static_cast<uint32_t>(areaSize);
+    }
     ScriptCall(const ScriptCall&) = delete;
     ScriptCall& operator=(const ScriptCall&) = delete;
 
@@ -218,6 +233,7 @@ class ScriptCall {
 
     ScriptCall* caller_; // the call that is waiting for this one, if any
     const uint8_t* code_;
+    uint32_t callerPosition_; // the program position to restore on return
     uint32_t position_;
     uint32_t begin_;
     uint32_t end_;
@@ -231,5 +247,10 @@ class ScriptCall {
     // clearing when the call starts.
     std::array<BlockLevel, maxBlockLevels + 1> levels_;
 };
+
+// The loop keeps the calls it enters itself in the machine's call slots and
+// simply abandons them when they end.
+static_assert(sizeof(ScriptCall) <= sizeof(CallSlot) && alignof(ScriptCall) <= alignof(CallSlot));
+static_assert(std::is_trivially_destructible_v<ScriptCall>);
 
 } // namespace rux

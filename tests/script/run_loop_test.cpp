@@ -158,5 +158,85 @@ TEST(RunLoop, BlocksEndWhereTheirLastInstructionEnds) {
                               std::to_string(codeAreaSize - 3) + ".]");
 }
 
+TEST(RunLoop, InstructionsThatEndTheCodeAreaRunInFull) {
+    // Each instruction the loop runs at once when more code follows, here
+    // as the last bytes of the code area, on a long and on a byte variable.
+    using Step = Assembler& (Assembler::*)(Operand, Operand);
+    const std::vector<std::pair<Step, int32_t>> steps = {
+        {&Assembler::assign, 7}, {&Assembler::add, 107},   {&Assembler::sub, 93},
+        {&Assembler::mul, 700},  {&Assembler::div, 14},    {&Assembler::mod, 2},
+        {&Assembler::bitAnd, 4}, {&Assembler::bitOr, 103},
+    };
+    for (const auto& [step, expected] : steps) {
+        Assembler a;
+        a.assign(longVar(30), num(100)).assign(byteVar(40), num(100));
+        (a.*step)(byteVar(40), num(7));
+        (a.*step)(longVar(30), num(7));
+        ScriptRunner r = atAreaEnd(a);
+        r.run(2);
+        EXPECT_EQ(r.longVar(30), expected) << expected;
+        EXPECT_EQ(r.byteVar(40), expected & 0xFF) << expected;
+        EXPECT_EQ(r.output(), "");
+    }
+}
+
+// Routine calls run in the caller's loop; every level keeps its own cursor,
+// open blocks and locals, and faults end only the level they happen in.
+TEST(RunLoop, NestedRoutineCallsReturnThroughEveryLevel) {
+    Assembler first;
+    first.assign(local(1), num(11));
+    first.for_(byteVar(40), num(1), num(3)).callRoutine(2).end();
+    first.assign(byteVar(41), local(1));
+    Assembler second;
+    second.assign(local(1), num(22));
+    second.while_(cond(lt(local(2), num(2))));
+    second.add(local(2), num(1));
+    second.callRoutine(3);
+    second.end();
+    second.add(longVar(20), local(1));
+    second.callRoutine(3); // the block's last instruction
+    Assembler third;
+    // A two-part condition list and a handler instruction take the slower
+    // ways through the running call.
+    third.if_(cond(eq(local(1), num(0))).and_(positive(num(1))));
+    third.add(longVar(21), num(1));
+    third.end();
+    third.setTrue(byteVar(42));
+    third.raw({23}); // unrecognised: ends this level only
+    third.add(longVar(22), num(1));
+    ScriptRunner r({first.finish(), second.finish(), third.finish()});
+    r.engine().machine.position = 1234;
+    r.run();
+    EXPECT_EQ(r.byteVar(41), 11);
+    EXPECT_EQ(r.longVar(20), 3 * 22);
+    EXPECT_EQ(r.longVar(21), 3 * 3);
+    EXPECT_EQ(r.byteVar(42), 1);
+    EXPECT_EQ(r.longVar(22), 0);
+    const std::string text = r.output();
+    EXPECT_EQ(text.find("[Fehler: Nicht erkannte Anweisung"), 0u) << text;
+    EXPECT_EQ(r.engine().machine.callDepth, 0);
+    EXPECT_EQ(r.engine().machine.currentCall, nullptr);
+    EXPECT_EQ(r.engine().machine.position, 1234u);
+}
+
+TEST(RunLoop, AnEndlessLoopDeepDownEndsEveryWaitingCall) {
+    Assembler first;
+    first.callRoutine(2).add(byteVar(41), num(1));
+    Assembler second;
+    second.callRoutine(3).add(byteVar(42), num(1));
+    Assembler third;
+    third.while_(cond(always())).add(longVar(10), num(1)).end();
+    ScriptRunner r({first.finish(), second.finish(), third.finish()});
+    r.engine().machine.jumpLimit = 1000;
+    r.run();
+    EXPECT_EQ(r.byteVar(41), 0);
+    EXPECT_EQ(r.byteVar(42), 0);
+    EXPECT_EQ(r.engine().machine.callDepth, 0);
+    EXPECT_EQ(r.engine().machine.currentCall, nullptr);
+    const std::string text = r.output();
+    EXPECT_EQ(text.find("[Fehler: Endlosschleife abgebrochen"), 0u) << text;
+    EXPECT_EQ(text.find("[Fehler", 1), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace rux

@@ -33,12 +33,23 @@ class DecimalText {
     char* end_;
 };
 
+// The buffer for what a code at the current nesting level builds. Codes run
+// while their level's text is being read, so the depth is at least 1.
+std::string& codeScratch(Engine& engine) {
+    return engine.text.phraseScratch[std::max(engine.text.formatDepth, 1) - 1];
+}
+
 void emit(Engine& engine, std::string_view text, bool capitalise) {
     if (text.empty()) return;
-    if (capitalise)
-        outputText(engine, capitalizeFirst(text));
-    else
+    const char first = capitalise ? capitalLetter(text[0]) : text[0];
+    if (first == text[0]) {
         outputText(engine, text);
+        return;
+    }
+    std::string& copy = codeScratch(engine);
+    copy.assign(text);
+    copy[0] = first;
+    outputText(engine, copy);
 }
 
 void emitFormatted(Engine& engine, std::string_view text, bool capitalise) {
@@ -47,13 +58,14 @@ void emitFormatted(Engine& engine, std::string_view text, bool capitalise) {
 
 // "hh:mm" of the game clock, each number with a leading zero below 10.
 void emitClock(Engine& engine, int hours, int minutes) {
-    std::string clock;
+    char clock[8]; // hours and minutes are bytes: at most "255:255"
+    char* end = clock;
     for (const int value : {hours, minutes}) {
-        if (!clock.empty()) clock.push_back(':');
-        if (value < 10) clock.push_back('0');
-        clock += DecimalText(value).view();
+        if (end != clock) *end++ = ':';
+        if (value < 10) *end++ = '0';
+        end = std::to_chars(end, std::end(clock), value).ptr;
     }
-    outputText(engine, clock);
+    outputText(engine, std::string_view(clock, static_cast<std::size_t>(end - clock)));
 }
 
 bool namesNoObject(const Engine& engine, uint8_t object) {
@@ -81,10 +93,10 @@ void footnote(Engine& engine, MarkupReader& in) {
             number = 255; // the table is full: the last position serves again
         }
     }
-    std::string mark = "[";
-    mark += DecimalText(number).view();
-    mark.push_back(']');
-    outputText(engine, mark);
+    char mark[6] = "["; // numbers 1..255
+    char* end = std::to_chars(mark + 1, std::end(mark) - 1, number).ptr;
+    *end++ = ']';
+    outputText(engine, std::string_view(mark, static_cast<std::size_t>(end - mark)));
 }
 
 void objectPhrase(Engine& engine, MarkupReader& in, char code) {
@@ -98,22 +110,17 @@ void objectPhrase(Engine& engine, MarkupReader& in, char code) {
     uint8_t& phraseObject = engine.world.scene.phraseObject;
     const uint8_t previous = phraseObject;
     phraseObject = object;
-    switch (code) {
-    case 'B':
-    case 'b':
-        emitFormatted(engine, definitePhrase(engine, object, grammaticalCase), capitalise);
-        break;
-    case 'U':
-    case 'u':
-        emitFormatted(engine, indefinitePhrase(engine, object, grammaticalCase), capitalise);
-        break;
-    case 'O':
-    case 'o': emitFormatted(engine, barePhrase(engine, object, grammaticalCase), capitalise); break;
-    case 'K':
-    case 'k':
-        emitFormatted(engine, negatedPhrase(engine, object, grammaticalCase), capitalise);
-        break;
-    default: emit(engine, pronoun(engine, object, grammaticalCase), capitalise); break;
+    if (code == 'Q' || code == 'q') {
+        emit(engine, pronoun(engine, object, grammaticalCase), capitalise);
+    } else {
+        PhraseKind kind = PhraseKind::Negated;
+        if (code == 'B' || code == 'b') kind = PhraseKind::Definite;
+        if (code == 'U' || code == 'u') kind = PhraseKind::Indefinite;
+        if (code == 'O' || code == 'o') kind = PhraseKind::Bare;
+        std::string& phrase = codeScratch(engine);
+        phrase.clear();
+        appendPhrase(engine, kind, object, grammaticalCase, phrase);
+        emitFormatted(engine, phrase, capitalise);
     }
     phraseObject = previous;
 }
@@ -206,7 +213,7 @@ void numberCode(Engine& engine, MarkupReader& in, bool upper) {
     const char form = in.next();
     const int32_t n = in.valueRef();
     switch (form) {
-    case 'z': emit(engine, numberWords(n), upper); break;
+    case 'z': emit(engine, NumberWords(n).view(), upper); break;
     case 'o': emit(engine, ordinalStem(n), upper); break;
     case 'r': {
         const std::string roman = romanNumeral(n);
@@ -427,6 +434,18 @@ void formatWorkingCopy(Engine& engine) {
 void formatText(Engine& engine, std::string_view text, FirstLetter first) {
     TextState& state = engine.text;
     if (engine.world.byteVariables[11] != 0 || state.formatDepth >= maxFormatDepth) return;
+    // Names and phrases mostly hold no markup and no "%": they go out as
+    // they are, without the working copy and the reading for codes.
+    if (text.find('/') == std::string_view::npos && text.find('%') == std::string_view::npos) {
+        if (state.formatDepth == 0)
+            state.nestedTexts = 0;
+        else if (++state.nestedTexts > maxNestedTexts)
+            return;
+        ++state.formatDepth; // a capitalised copy goes in this level's buffer
+        emit(engine, text, first == FirstLetter::Capital);
+        --state.formatDepth;
+        return;
+    }
     std::string& copy = workingCopy(engine);
     copy.assign(text);
     if (first == FirstLetter::Capital && !copy.empty()) copy[0] = capitalLetter(copy[0]);

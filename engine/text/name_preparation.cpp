@@ -6,6 +6,8 @@
 #include "engine/text/grammar_tables.h"
 #include "engine/text/noun_phrases.h"
 
+#include <algorithm>
+
 namespace rux {
 namespace {
 
@@ -43,34 +45,61 @@ std::string computedName(Engine& engine, std::string_view name) {
     return shortString(capture.text(), nameCapacity);
 }
 
-// "~" after a vowel or after "el"/"er" needs "n", elsewhere "en"; dative
-// plurals always take "n". A leading "~" has nothing to attach to: "en".
-void replaceNounEndings(std::string& name, int kind) {
-    std::string out;
-    out.reserve(name.size() + 8);
-    for (char c : name) {
-        if (c != '~') {
-            out.push_back(c);
-            continue;
-        }
-        if (kind == 0) continue;
-        if (out.empty()) {
-            out += "en";
-            continue;
-        }
-        const bool afterVowel = isLowerVowel(out.back());
-        const bool afterElEr = out.size() >= 2 && out[out.size() - 2] == 'e' &&
-                               (out.back() == 'l' || out.back() == 'r');
-        out += (kind == 1 || afterVowel || afterElEr) ? "n" : "en";
+// Appends the name with its markers replaced, in one pass. "~" stands for
+// the noun ending: "n" after a vowel or after "el"/"er" and for dative
+// plurals, "en" elsewhere and when it opens the name, nothing when the case
+// needs none. "^" stands for the adjective ending. The noun endings are
+// decided on the name before its adjective endings are filled in, so the
+// letters a "~" looks back at are those of the name with only the earlier
+// "~" replaced: a "^" in front of it counts as itself. The letters gather in
+// a buffer on the stack and go into `out` in few appends.
+void appendMarkedName(std::string& out, std::string_view name, int nounEnding,
+                      std::string_view adjectiveEnding) {
+    char buffer[64];
+    const std::size_t longestPiece = std::max<std::size_t>(adjectiveEnding.size(), 2);
+    if (longestPiece > sizeof buffer) { // no table ending comes near this
+        out.append(name);
+        return;
     }
-    name = std::move(out);
+    std::size_t size = 0;
+    char last = 0, beforeLast = 0; // of the name with noun endings only
+    bool started = false;
+    const auto noteLetter = [&](char c) {
+        beforeLast = last;
+        last = c;
+        started = true;
+    };
+    for (const char c : name) {
+        if (size + longestPiece > sizeof buffer) {
+            out.append(buffer, size);
+            size = 0;
+        }
+        if (c == '~') {
+            if (nounEnding == 0) continue;
+            const bool afterElEr = beforeLast == 'e' && (last == 'l' || last == 'r');
+            if (!started || (nounEnding != 1 && !isLowerVowel(last) && !afterElEr)) {
+                buffer[size++] = 'e';
+                noteLetter('e');
+            }
+            buffer[size++] = 'n';
+            noteLetter('n');
+            continue;
+        }
+        if (c == '^') {
+            adjectiveEnding.copy(buffer + size, adjectiveEnding.size());
+            size += adjectiveEnding.size();
+        } else {
+            buffer[size++] = c;
+        }
+        noteLetter(c);
+    }
+    out.append(buffer, size);
 }
 
-// In place; the search goes on after the inserted ending.
-void replaceAdjectiveEndings(std::string& name, std::string_view ending) {
-    for (std::size_t at = name.find('^'); at != std::string::npos;
-         at = name.find('^', at + ending.size()))
-        name.replace(at, 1, ending);
+void noteLastPhrase(PhraseState& state, int gender, int style, int grammaticalCase) {
+    state.lastGender = static_cast<uint8_t>(genderIndex(gender));
+    state.lastStyle = static_cast<uint8_t>(styleIndex(style));
+    state.lastCase = static_cast<uint8_t>(caseIndex(grammaticalCase));
 }
 
 } // namespace
@@ -79,48 +108,49 @@ int genderOf(uint8_t storedGender) {
     return genderIndex(storedGender);
 }
 
-std::string prepareName(Engine& engine, std::string_view name, uint8_t object, int gender,
-                        int style, int grammaticalCase) {
-    PhraseState& state = engine.phrases;
-    state.lastGender = static_cast<uint8_t>(genderIndex(gender));
-    state.lastStyle = static_cast<uint8_t>(styleIndex(style));
-    state.lastCase = static_cast<uint8_t>(caseIndex(grammaticalCase));
-
-    std::string prepared =
-        object != 0 && name.starts_with("/A") ? computedName(engine, name) : std::string(name);
-    // The computed name may itself have prepared phrases; this one is the
-    // phrase the ending markup refers to.
-    state.lastGender = static_cast<uint8_t>(genderIndex(gender));
-    state.lastStyle = static_cast<uint8_t>(styleIndex(style));
-    state.lastCase = static_cast<uint8_t>(caseIndex(grammaticalCase));
-
-    // Most names carry one marker or none: the passes run only when needed.
-    if (prepared.find('~') != std::string::npos)
-        replaceNounEndings(prepared, nounEndingKind(engine));
-    if (prepared.find('^') != std::string::npos)
-        replaceAdjectiveEndings(prepared, adjectiveEnding(engine));
-    return prepared;
+bool computesName(std::string_view name, uint8_t object) {
+    return object != 0 && name.starts_with("/A");
 }
 
-std::string withArticlePrefix(const Engine& engine, std::string_view name, int gender,
-                              int articleKind, int grammaticalCase) {
+void prepareName(Engine& engine, std::string_view name, uint8_t object, int gender, int style,
+                 int grammaticalCase, std::string& out) {
+    PhraseState& state = engine.phrases;
+    noteLastPhrase(state, gender, style, grammaticalCase);
+    std::string computed;
+    if (computesName(name, object)) {
+        computed = computedName(engine, name);
+        name = computed;
+        // The computed name may itself have prepared phrases; this one is
+        // the phrase the ending markup refers to.
+        noteLastPhrase(state, gender, style, grammaticalCase);
+    }
+    appendMarkedName(out, name, nounEndingKind(engine), adjectiveEnding(engine));
+}
+
+void appendArticlePrefix(const Engine& engine, std::string& out, int gender, int articleKind,
+                         int grammaticalCase) {
     const int g = genderIndex(gender);
-    std::string prefix;
     switch (articleKind) {
     case 0:
-        if (g != pluralClass) prefix = std::string(indefiniteArticle(grammaticalCase, g)) + " ";
+        if (g != pluralClass) {
+            out += indefiniteArticle(grammaticalCase, g);
+            out.push_back(' ');
+        }
         break;
-    case 3: prefix = g == pluralClass ? "einige " : "etwas "; break;
-    case 4: prefix = std::string(definiteArticle(grammaticalCase, g)) + " "; break;
+    case 3: out += g == pluralClass ? "einige " : "etwas "; break;
+    case 4:
+        out += definiteArticle(grammaticalCase, g);
+        out.push_back(' ');
+        break;
     case 5: {
         const uint8_t person = engine.world.byteVariables[31];
-        prefix = person == 1 ? "mein" : person == 2 ? "Ihr" : "dein";
-        prefix += keinEnding(g, grammaticalCase) + " ";
+        out += person == 1 ? "mein" : person == 2 ? "Ihr" : "dein";
+        out += keinEnding(g, grammaticalCase);
+        out.push_back(' ');
         break;
     }
     default: break; // kinds 1, 2 and unknown kinds: no article
     }
-    return prefix + std::string(name);
 }
 
 } // namespace rux

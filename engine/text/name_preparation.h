@@ -1,6 +1,8 @@
 #pragma once
 // The steps that turn an object's stored name into the words of a phrase:
-// the "^" and "~" markers, computed names and the article in front.
+// the "^" and "~" markers, computed names and the article in front. The
+// phrase builders append to a buffer the caller keeps, so that printing a
+// phrase needs no strings of its own once the buffer has grown.
 
 #include <cstdint>
 #include <string>
@@ -11,15 +13,20 @@ namespace rux {
 class Engine;
 
 // Notes gender, style and case as the last prepared phrase, computes a name
-// that begins with "/A" (only when an object is given), then replaces every
-// "~" by the noun ending and every "^" by the adjective ending.
-std::string prepareName(Engine& engine, std::string_view name, uint8_t object, int gender,
-                        int style, int grammaticalCase);
+// that begins with "/A" (only when an object is given), then appends the
+// name to `out` with every "~" replaced by the noun ending and every "^" by
+// the adjective ending. What `out` held before stays as it was.
+void prepareName(Engine& engine, std::string_view name, uint8_t object, int gender, int style,
+                 int grammaticalCase, std::string& out);
 
-// The name with what an indefinite phrase puts in front for the article
-// kind: "ein ", "der ", "einige ", "etwas ", "meinen " and so on.
-std::string withArticlePrefix(const Engine& engine, std::string_view name, int gender,
-                              int articleKind, int grammaticalCase);
+// Whether preparing the name runs story code: a name that begins with "/A"
+// is formatted when an object is given.
+bool computesName(std::string_view name, uint8_t object);
+
+// Appends what an indefinite phrase puts in front for the article kind:
+// "ein ", "der ", "einige ", "etwas ", "meinen " and so on.
+void appendArticlePrefix(const Engine& engine, std::string& out, int gender, int articleKind,
+                         int grammaticalCase);
 
 // Gender class of a stored gender byte, out-of-range values made safe.
 int genderOf(uint8_t storedGender);

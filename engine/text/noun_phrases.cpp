@@ -5,6 +5,9 @@
 #include "engine/text/name_preparation.h"
 #include "engine/text/numbers.h"
 
+#include <charconv>
+#include <iterator>
+
 namespace rux {
 namespace {
 
@@ -12,8 +15,6 @@ constexpr std::string_view nothing = "nichts";
 constexpr int withIndefiniteArticle = 0;
 constexpr int withDefiniteArticle = 1;
 constexpr int withoutArticle = 2;
-
-enum class PhraseKind { Definite, Indefinite, Bare };
 
 bool isPseudoObject(uint8_t object) {
     return object >= firstPersonObject;
@@ -33,107 +34,199 @@ bool takesCountedForm(const Engine& engine, uint8_t object) {
            (world.tailSets[4].contains(object) && engine.text.countedForms);
 }
 
-std::string typedNumberText(const Engine& engine) {
-    return std::to_string(engine.parser.typedNumber);
+void appendTypedNumber(const Engine& engine, std::string& out) {
+    char digits[12];
+    out.append(digits, std::to_chars(digits, std::end(digits), engine.parser.typedNumber).ptr);
 }
 
-std::string pseudoPhrase(const Engine& engine, uint8_t object, int grammaticalCase,
-                         PhraseKind kind) {
+void appendPseudoPhrase(const Engine& engine, uint8_t object, int grammaticalCase, PhraseKind kind,
+                        std::string& out) {
     switch (object) {
-    case firstPersonObject: return std::string(firstPersonForm(grammaticalCase));
-    case secondPersonObject: return std::string(secondPersonForm(grammaticalCase));
-    case quotedTextObject: return "\"" + engine.parser.quotedText + "\"";
+    case firstPersonObject: out += firstPersonForm(grammaticalCase); return;
+    case secondPersonObject: out += secondPersonForm(grammaticalCase); return;
+    case quotedTextObject:
+        out.push_back('"');
+        out += engine.parser.quotedText;
+        out.push_back('"');
+        return;
     case typedNumberObject:
-        switch (kind) {
-        case PhraseKind::Indefinite:
-            return std::string(indefiniteArticle(grammaticalCase, feminineClass)) + " Nummer " +
-                   typedNumberText(engine);
-        case PhraseKind::Definite:
-            return std::string(definiteArticle(grammaticalCase, feminineClass)) + " Nummer " +
-                   typedNumberText(engine);
-        case PhraseKind::Bare: return typedNumberText(engine);
-        }
-        break;
-    default: break;
+        if (kind == PhraseKind::Indefinite)
+            out += indefiniteArticle(grammaticalCase, feminineClass);
+        else if (kind == PhraseKind::Definite)
+            out += definiteArticle(grammaticalCase, feminineClass);
+        if (kind != PhraseKind::Bare) out += " Nummer ";
+        appendTypedNumber(engine, out);
+        return;
+    default: out += "alles"; return;
     }
-    return "alles";
+}
+
+// Appends what goes in front of the name (`front` appends it) and the
+// prepared name. A computed name runs story code, which may change what the
+// words in front depend on: it is prepared first and the words are put in
+// front afterwards.
+template <typename Front>
+void appendNamed(Engine& engine, std::string& out, std::string_view name, uint8_t object,
+                 int gender, int style, int grammaticalCase, Front&& front) {
+    if (!computesName(name, object)) {
+        front(out);
+        prepareName(engine, name, object, gender, style, grammaticalCase, out);
+        return;
+    }
+    const std::size_t start = out.size();
+    prepareName(engine, name, object, gender, style, grammaticalCase, out);
+    std::string words;
+    front(words);
+    out.insert(start, words);
+}
+
+void appendNumberWords(std::string& out, int count) {
+    out += NumberWords(count).view();
+    out.push_back(' ');
+}
+
+void appendCountedIndefinite(Engine& engine, uint8_t object, int grammaticalCase, int count,
+                             std::string& out) {
+    const ObjectRecord& record = engine.world.objects[object];
+    appendNamed(engine, out, record.pluralName, object, record.pluralGender, withIndefiniteArticle,
+                grammaticalCase, [&](std::string& front) {
+                    if (record.pluralArticleKind == 0 && !engine.world.tailSets[4].contains(object))
+                        appendNumberWords(front, count);
+                    appendArticlePrefix(engine, front, record.pluralGender,
+                                        record.pluralArticleKind, grammaticalCase);
+                });
+}
+
+void appendCountedDefinite(Engine& engine, uint8_t object, int grammaticalCase, int count,
+                           std::string& out) {
+    const ObjectRecord& record = engine.world.objects[object];
+    appendNamed(engine, out, record.pluralName, object, record.pluralGender, withDefiniteArticle,
+                grammaticalCase, [&](std::string& front) {
+                    if (record.articleKind != 1) {
+                        front += definiteArticle(grammaticalCase, record.pluralGender);
+                        front.push_back(' ');
+                    }
+                    if (record.articleKind == 0 && !engine.world.tailSets[4].contains(object))
+                        appendNumberWords(front, count);
+                });
+}
+
+void appendIndefinite(Engine& engine, uint8_t object, int grammaticalCase, std::string& out) {
+    if (isPseudoObject(object))
+        return appendPseudoPhrase(engine, object, grammaticalCase, PhraseKind::Indefinite, out);
+    if (object == 0) {
+        out += nothing;
+        return;
+    }
+    const ObjectRecord& record = engine.world.objects[object];
+    if (takesCountedForm(engine, object))
+        return appendCountedIndefinite(engine, object, grammaticalCase, record.target, out);
+    if (!isCountedObject(engine, object)) {
+        out += nothing;
+        return;
+    }
+    appendNamed(engine, out, record.name, object, record.gender, withIndefiniteArticle,
+                grammaticalCase, [&](std::string& front) {
+                    appendArticlePrefix(engine, front, record.gender, record.articleKind,
+                                        grammaticalCase);
+                });
+}
+
+void appendDefinite(Engine& engine, uint8_t object, int grammaticalCase, std::string& out) {
+    if (isPseudoObject(object))
+        return appendPseudoPhrase(engine, object, grammaticalCase, PhraseKind::Definite, out);
+    if (object == 0) {
+        out += nothing;
+        return;
+    }
+    const ObjectRecord& record = engine.world.objects[object];
+    if (takesCountedForm(engine, object))
+        return appendCountedDefinite(engine, object, grammaticalCase, record.target, out);
+    if (!isCountedObject(engine, object)) {
+        out += nothing;
+        return;
+    }
+    appendNamed(engine, out, record.name, object, record.gender, withDefiniteArticle,
+                grammaticalCase, [&](std::string& front) {
+                    if (record.articleKind == 1) return;
+                    front += definiteArticle(grammaticalCase, record.gender);
+                    front.push_back(' ');
+                });
+}
+
+void appendBare(Engine& engine, uint8_t object, int grammaticalCase, std::string& out) {
+    if (isPseudoObject(object))
+        return appendPseudoPhrase(engine, object, grammaticalCase, PhraseKind::Bare, out);
+    if (!isCountedObject(engine, object)) {
+        out += nothing;
+        return;
+    }
+    const ObjectRecord& record = engine.world.objects[object];
+    prepareName(engine, record.name, object, record.gender, withoutArticle, grammaticalCase, out);
+}
+
+void appendNegated(Engine& engine, uint8_t object, int grammaticalCase, std::string& out) {
+    const ObjectRecord& record = engine.world.objects[object];
+    appendNamed(engine, out, record.name, object, record.gender, withIndefiniteArticle,
+                grammaticalCase, [&](std::string& front) {
+                    front += "kein";
+                    front += keinEnding(genderOf(record.gender), grammaticalCase);
+                    front.push_back(' ');
+                });
+}
+
+template <typename Append> std::string phraseOf(Append&& append) {
+    std::string phrase;
+    append(phrase);
+    return phrase;
 }
 
 } // namespace
 
+void appendPhrase(Engine& engine, PhraseKind kind, uint8_t object, int grammaticalCase,
+                  std::string& out) {
+    switch (kind) {
+    case PhraseKind::Definite: return appendDefinite(engine, object, grammaticalCase, out);
+    case PhraseKind::Indefinite: return appendIndefinite(engine, object, grammaticalCase, out);
+    case PhraseKind::Bare: return appendBare(engine, object, grammaticalCase, out);
+    case PhraseKind::Negated: return appendNegated(engine, object, grammaticalCase, out);
+    }
+}
+
 std::string countedIndefinite(Engine& engine, uint8_t object, int grammaticalCase, int count) {
-    const World& world = engine.world;
-    const ObjectRecord& record = world.objects[object];
-    const std::string name = prepareName(engine, record.pluralName, object, record.pluralGender,
-                                         withIndefiniteArticle, grammaticalCase);
-    std::string phrase = withArticlePrefix(engine, name, record.pluralGender,
-                                           record.pluralArticleKind, grammaticalCase);
-    if (record.pluralArticleKind == 0 && !world.tailSets[4].contains(object))
-        phrase = numberWords(count) + " " + phrase;
-    return phrase;
+    return phraseOf([&](std::string& out) {
+        appendCountedIndefinite(engine, object, grammaticalCase, count, out);
+    });
 }
 
 std::string countedDefinite(Engine& engine, uint8_t object, int grammaticalCase, int count) {
-    const World& world = engine.world;
-    const ObjectRecord& record = world.objects[object];
-    std::string phrase = prepareName(engine, record.pluralName, object, record.pluralGender,
-                                     withDefiniteArticle, grammaticalCase);
-    if (record.articleKind == 0 && !world.tailSets[4].contains(object))
-        phrase = numberWords(count) + " " + phrase;
-    if (record.articleKind != 1)
-        phrase = std::string(definiteArticle(grammaticalCase, record.pluralGender)) + " " + phrase;
-    return phrase;
+    return phraseOf([&](std::string& out) {
+        appendCountedDefinite(engine, object, grammaticalCase, count, out);
+    });
 }
 
 std::string indefinitePhrase(Engine& engine, uint8_t object, int grammaticalCase) {
-    if (isPseudoObject(object))
-        return pseudoPhrase(engine, object, grammaticalCase, PhraseKind::Indefinite);
-    if (object == 0) return std::string(nothing);
-    const ObjectRecord& record = engine.world.objects[object];
-    if (takesCountedForm(engine, object))
-        return countedIndefinite(engine, object, grammaticalCase, record.target);
-    if (!isCountedObject(engine, object)) return std::string(nothing);
-    const std::string name = prepareName(engine, record.name, object, record.gender,
-                                         withIndefiniteArticle, grammaticalCase);
-    return withArticlePrefix(engine, name, record.gender, record.articleKind, grammaticalCase);
+    return phraseOf(
+        [&](std::string& out) { appendIndefinite(engine, object, grammaticalCase, out); });
 }
 
 std::string definitePhrase(Engine& engine, uint8_t object, int grammaticalCase) {
-    if (isPseudoObject(object))
-        return pseudoPhrase(engine, object, grammaticalCase, PhraseKind::Definite);
-    if (object == 0) return std::string(nothing);
-    const ObjectRecord& record = engine.world.objects[object];
-    if (takesCountedForm(engine, object))
-        return countedDefinite(engine, object, grammaticalCase, record.target);
-    if (!isCountedObject(engine, object)) return std::string(nothing);
-    const std::string name = prepareName(engine, record.name, object, record.gender,
-                                         withDefiniteArticle, grammaticalCase);
-    if (record.articleKind == 1) return name;
-    std::string phrase(definiteArticle(grammaticalCase, record.gender));
-    phrase.push_back(' ');
-    phrase += name;
-    return phrase;
+    return phraseOf(
+        [&](std::string& out) { appendDefinite(engine, object, grammaticalCase, out); });
 }
 
 std::string barePhrase(Engine& engine, uint8_t object, int grammaticalCase) {
-    if (isPseudoObject(object))
-        return pseudoPhrase(engine, object, grammaticalCase, PhraseKind::Bare);
-    if (!isCountedObject(engine, object)) return std::string(nothing);
-    const ObjectRecord& record = engine.world.objects[object];
-    return prepareName(engine, record.name, object, record.gender, withoutArticle, grammaticalCase);
+    return phraseOf([&](std::string& out) { appendBare(engine, object, grammaticalCase, out); });
 }
 
 std::string negatedPhrase(Engine& engine, uint8_t object, int grammaticalCase) {
-    const ObjectRecord& record = engine.world.objects[object];
-    const std::string name = prepareName(engine, record.name, object, record.gender,
-                                         withIndefiniteArticle, grammaticalCase);
-    return "kein" + keinEnding(genderOf(record.gender), grammaticalCase) + " " + name;
+    return phraseOf([&](std::string& out) { appendNegated(engine, object, grammaticalCase, out); });
 }
 
-std::string pronoun(const Engine& engine, uint8_t object, int grammaticalCase) {
-    if (object == firstPersonObject) return std::string(firstPersonForm(grammaticalCase));
-    if (object == secondPersonObject) return std::string(secondPersonForm(grammaticalCase));
-    return std::string(thirdPersonPronoun(grammaticalCase, engine.world.objects[object].gender));
+std::string_view pronoun(const Engine& engine, uint8_t object, int grammaticalCase) {
+    if (object == firstPersonObject) return firstPersonForm(grammaticalCase);
+    if (object == secondPersonObject) return secondPersonForm(grammaticalCase);
+    return thirdPersonPronoun(grammaticalCase, engine.world.objects[object].gender);
 }
 
 std::string_view adjectiveEnding(const Engine& engine) {
@@ -148,11 +241,11 @@ int nounEndingKind(const Engine& engine) {
     return 0;
 }
 
-std::string keinEnding(int gender, int grammaticalCase) {
+std::string_view keinEnding(int gender, int grammaticalCase) {
     const int g = genderIndex(gender);
     if (g == pluralClass) return caseIndex(grammaticalCase) == 2 ? "en" : "e";
     // "ein", "eine", "einen", "einem", "einer" without "ein".
-    return std::string(indefiniteArticle(grammaticalCase, g).substr(3));
+    return indefiniteArticle(grammaticalCase, g).substr(3);
 }
 
 std::string objectCode(char letter, uint8_t object, int caseDigit) {

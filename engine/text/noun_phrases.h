@@ -31,15 +31,22 @@ std::string negatedPhrase(Engine& engine, uint8_t object, int grammaticalCase);
 // The plural name with an explicit count.
 std::string countedIndefinite(Engine& engine, uint8_t object, int grammaticalCase, int count);
 std::string countedDefinite(Engine& engine, uint8_t object, int grammaticalCase, int count);
+
+// The same phrases appended to `out`, which keeps what it held before: the
+// formatter builds its phrases in a buffer it reuses.
+enum class PhraseKind { Definite, Indefinite, Bare, Negated };
+void appendPhrase(Engine& engine, PhraseKind kind, uint8_t object, int grammaticalCase,
+                  std::string& out);
+
 // The personal pronoun: "ich"/"du" forms for 250 and 251, else third person.
-std::string pronoun(const Engine& engine, uint8_t object, int grammaticalCase);
+std::string_view pronoun(const Engine& engine, uint8_t object, int grammaticalCase);
 
 // The ending "^" stands for, and which noun ending "~" needs (0 none, 1
 // dative plural, 2 weak masculine), for the phrase prepared last.
 std::string_view adjectiveEnding(const Engine& engine);
 int nounEndingKind(const Engine& engine);
 // The ending after "kein", "mein", "dein" or "Ihr".
-std::string keinEnding(int gender, int grammaticalCase);
+std::string_view keinEnding(int gender, int grammaticalCase);
 
 // The markup that prints an object's phrase: "/" letter "&" two hex digits
 // and the case digit, e.g. "/b&0A2". A case of 0..9 is written as its

@@ -2,7 +2,9 @@
 
 #include "engine/world/world.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
 
 namespace rux {
@@ -26,6 +28,19 @@ constexpr std::array<std::string_view, 10> romanPatterns{"",  "1",  "11",  "111"
 
 constexpr std::size_t romanCapacity = 12;
 
+// The longest word of 21..99 is a unit word, "und" and a tens word.
+constexpr bool wordsFitCapacity(std::size_t capacity) {
+    std::size_t longestUnit = 0, longestTens = smallNumberWords[20].size();
+    for (int i = 1; i <= 9; ++i)
+        longestUnit = std::max(longestUnit, smallNumberWords[i].size());
+    for (int i = 3; i <= 9; ++i)
+        longestTens = std::max(longestTens, tensWords[i].size());
+    for (const std::string_view word : smallNumberWords)
+        if (word.size() > capacity) return false;
+    return longestUnit + 3 + longestTens <= capacity && tensWords[10].size() <= capacity &&
+           sizeof("-2147483648") - 1 <= capacity;
+}
+
 std::string romanDigit(int digit, char unit, char five, char ten) {
     std::string letters;
     for (char c : romanPatterns[static_cast<std::size_t>(digit)])
@@ -35,18 +50,32 @@ std::string romanDigit(int digit, char unit, char five, char ten) {
 
 } // namespace
 
-std::string numberWords(int32_t n) {
-    if (n < 0 || n > 100) return std::to_string(n);
-    if (n <= 20) return std::string(smallNumberWords[static_cast<std::size_t>(n)]);
+NumberWords::NumberWords(int32_t n) {
+    static_assert(wordsFitCapacity(capacity));
+    const auto add = [this](std::string_view part) {
+        part.copy(text_ + size_, part.size());
+        size_ += part.size();
+    };
+    if (n < 0 || n > 100) {
+        size_ = static_cast<std::size_t>(std::to_chars(text_, text_ + capacity, n).ptr - text_);
+        return;
+    }
+    if (n <= 20) {
+        add(smallNumberWords[static_cast<std::size_t>(n)]);
+        return;
+    }
     const int units = n % 10;
     const std::string_view tens =
         n < 30 ? smallNumberWords[20] : tensWords[static_cast<std::size_t>(n / 10)];
-    if (units == 0) return std::string(tens);
-    // Built in one string: numbers are printed often.
-    std::string words(smallNumberWords[static_cast<std::size_t>(units)]);
-    words += "und";
-    words += tens;
-    return words;
+    if (units != 0) {
+        add(smallNumberWords[static_cast<std::size_t>(units)]);
+        add("und");
+    }
+    add(tens);
+}
+
+std::string numberWords(int32_t n) {
+    return std::string(NumberWords(n).view());
 }
 
 std::string ordinalStem(int32_t n) {

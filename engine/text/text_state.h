@@ -26,6 +26,10 @@ struct TextState {
     // Working copies of the texts being formatted, one per nesting level, so
     // that formatting allocates nothing once warmed up.
     std::array<std::string, maxFormatDepth> formatScratch;
+    // Buffers for the phrases and capitalised pieces that codes produce, one
+    // per nesting level: a phrase being printed stays intact while a
+    // computed name inside it formats text at the next level.
+    std::array<std::string, maxFormatDepth> phraseScratch;
     std::array<std::string, 4> statusTexts; // 1 left, 2 centre, 3 right
     std::string phraseText;                 // the shared phrase and list buffer
     bool countedForms = false;              // objects of tailSet4 take their counted (plural) names

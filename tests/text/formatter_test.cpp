@@ -95,6 +95,29 @@ TEST_F(Formatter, NumbersClockAndDirections) {
     EXPECT_EQ(format("/$0064 /$00FF"), "100 255");
     EXPECT_EQ(format("/!T"), "20:15");
     EXPECT_EQ(format("/D0000 /d0001 /D0002 /d0003"), "nirgendwo n S nirgendwo");
+    e.world.byteVariables[3] = 255; // the clock's widest reading
+    e.world.byteVariables[2] = 255;
+    EXPECT_EQ(format("/!T"), "255:255");
+    e.world.byteVariables[2] = 0;
+    EXPECT_EQ(format("/!T"), "255:00");
+}
+
+// Phrases without markup go out directly; those with markup are formatted.
+// Both print as the markup reads, capitalised or not.
+TEST_F(Formatter, PhrasesWithAndWithoutMarkup) {
+    ObjectRecord& box = e.world.objects[1];
+    box.name = "Kiste /$0064";
+    EXPECT_EQ(format("/b!01N"), "das Kiste 100");
+    box.name = "Tom%s Kiste";
+    EXPECT_EQ(format("/B!01N"), "Das Tom's Kiste");
+    box.name = "kiste";
+    EXPECT_EQ(format("/O!01N /o!01N /B!01N"), "Kiste kiste Das kiste");
+    box.name = "/$0064 Kisten"; // a capital for a phrase that begins with markup
+    box.articleKind = 1;
+    EXPECT_EQ(format("/B!01N"), "100 Kisten");
+    e.world.byteVariables[11] = 1; // suppressed: neither kind prints
+    box.name = "kiste";
+    EXPECT_EQ(format("/B!01N"), "");
 }
 
 TEST_F(Formatter, FootnotesAreNumberedByFirstUse) {

@@ -236,6 +236,38 @@ TEST_F(NounPhraseTest, NounEndingMarkerPlacement) {
     EXPECT_EQ(definitePhrase(engine(), 1, 2), "den enDingen");
 }
 
+TEST_F(NounPhraseTest, NounEndingLooksAtTheNameBeforeItsAdjectiveEndings) {
+    ObjectRecord& record = engine().world.objects[1];
+    record.gender = 1;
+    record.name = "Bote^~"; // the "~" follows the marker, not the ending "en"
+    EXPECT_EQ(definitePhrase(engine(), 1, 1), "den Boteenen");
+    record.name = "Bote~^"; // the ending follows the noun ending
+    EXPECT_EQ(definitePhrase(engine(), 1, 1), "den Botenen");
+    record.name = "e^~"; // "e" and "^" are no "el" or "er"
+    EXPECT_EQ(indefinitePhrase(engine(), 1, 1), "einen eenen");
+}
+
+TEST_F(NounPhraseTest, NamesFullOfMarkersAreReplacedThroughout) {
+    ObjectRecord& record = engine().world.objects[1];
+    record.gender = 1;
+    record.articleKind = 0;
+    std::string endings;
+    for (int i = 0; i < 36; ++i)
+        endings += "en";
+    record.name = std::string(36, '^'); // each marker doubles in length
+    EXPECT_EQ(definitePhrase(engine(), 1, 1), "den " + endings);
+    record.name = std::string(36, '~');
+    EXPECT_EQ(definitePhrase(engine(), 1, 2), "dem " + endings);
+    // A longer name than any story stores, set by hand: nothing is lost.
+    std::string longName, expected;
+    for (int i = 0; i < 40; ++i) {
+        longName += "ab^~";
+        expected += "abenen";
+    }
+    record.name = longName;
+    EXPECT_EQ(barePhrase(engine(), 1, 1), expected);
+}
+
 TEST(KeinEnding, AllCasesAndGenders) {
     const std::array<std::array<const char*, 4>, 3> expected{{
         {"e", "", "e", ""},
@@ -441,10 +473,10 @@ TEST_F(SpecialObjectTest, ComputedNameIsCapturedNotShown) {
     ObjectRecord& record = engine().world.objects[1];
     record.articleKind = 1;
     record.name = "/A" + std::string(40, 'x');
-    engine().output.captureMode = true;  // an enclosing capture, as for the status line
+    engine().output.captureMode = true; // an enclosing capture, as for the status line
     engine().output.capturedText = "Raum: ";
     const std::string name = definitePhrase(engine(), 1, 0);
-    EXPECT_EQ(name.size(), 36u);  // a name holds at most 36 characters
+    EXPECT_EQ(name.size(), 36u); // a name holds at most 36 characters
     EXPECT_TRUE(engine().output.captureMode);
     EXPECT_EQ(engine().output.capturedText, "Raum: ");
     engine().output.captureMode = false;

@@ -271,6 +271,20 @@ class RunLoop {
         return cells.read(type, index, value);
     }
 
+    // The same for a comparison's right side, which is nearly always a value:
+    // numbers, then constants, come first.
+    [[gnu::always_inline]] bool readComparand(uint8_t type, uint8_t index, int32_t& value) const {
+        if (type == directType::number) [[likely]] {
+            value = tables.numbers[index];
+            return true;
+        }
+        if (type == directType::longConstant) [[likely]] {
+            value = cells.world.longConstants[index];
+            return true;
+        }
+        return cells.read(type, index, value);
+    }
+
     // The usual cases of the instructions below, done at once when every
     // operand needs no hand-over and the instruction is not the block's
     // last: true when done (the cursor is then past the instruction), false
@@ -287,8 +301,9 @@ class RunLoop {
         if (!holdsMoreThan(4)) return false; // D, O
         const uint8_t* p = pc;
         int32_t value;
-        if (int32_t* cell = cells.longCell(p[0], p[1])) [[likely]] {
-            if (!readDirect(p[2], p[3], value)) return false;
+        if (p[0] == directType::longVariable) [[likely]] {
+            int32_t* cell = cells.longCell(p[0], p[1]);
+            if (!cell || !readDirect(p[2], p[3], value)) return false;
             *cell = operation(*cell, value);
         } else if (uint8_t* byte = cells.byteCell(p[0], p[1])) {
             if (!readDirect(p[2], p[3], value)) return false;
@@ -305,7 +320,7 @@ class RunLoop {
         const uint8_t* p = pc;
         int32_t a;
         int32_t b;
-        if (!cells.readVariable(p[1], p[2], a) || !readDirect(p[4], p[5], b)) return false;
+        if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) return false;
         holds = ScriptCall::compare(a, p[3], b);
         pc += 7;
         return true;

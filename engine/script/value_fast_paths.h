@@ -47,8 +47,10 @@ struct DirectCells {
     // The same for a cell that is nearly always a variable (the left side of
     // a comparison, a loop variable): variables are tested first.
     [[gnu::always_inline]] bool readVariable(uint8_t type, uint8_t index, int32_t& value) const {
-        if (type == directType::byteVariable) return readByteVariable(index, value);
-        if (type == directType::longVariable) return readLongVariable(index, value);
+        if (type == directType::byteVariable) [[likely]]
+            return readByteVariable(index, value);
+        if (type == directType::longVariable) [[likely]]
+            return readLongVariable(index, value);
         return read(type, index, value);
     }
 

@@ -40,7 +40,9 @@ void outputText(Engine& engine, std::string_view text) {
     RunScan run{};
     bool whole = false;
     if (startsWithRun) {
-        run = scanRun(text, 0, out.charWidths[out.currentStyle - 1], out.lineWidth, out.wrapWidth);
+        const std::size_t style = out.currentStyle - 1u;
+        run = scanRun(text, 0, out.charWidths[style], out.charWidths.sharedWidth(style),
+                      out.lineWidth, out.wrapWidth);
         whole = run.end == text.size() && run.width < out.wrapWidth;
     }
     // The scanned run holds no control byte: the log need look for one only

@@ -5,7 +5,9 @@
 #include "engine/text/output_logs.h"
 #include "engine/world/object_set.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,6 +41,36 @@ inline constexpr CharWidthTable kUnitCharWidths = [] {
     return widths;
 }();
 
+// The width tables of the three styles (normal, bold, input), and for each
+// the one width that all its printable bytes share, if they do: the scan of
+// a run then counts bytes instead of adding up their widths. The tables are
+// only taken whole, so that the shared widths always match them.
+class StyleWidths {
+  public:
+    StyleWidths() { assign({kUnitCharWidths, kUnitCharWidths, kUnitCharWidths}); }
+
+    const CharWidthTable& operator[](std::size_t style) const { return tables_[style]; }
+    // The width of every byte from 32 up but the soft hyphen, or -1 when
+    // they differ.
+    int sharedWidth(std::size_t style) const { return shared_[style]; }
+
+    // Takes the tables; the control bytes 0 to 31 take no room.
+    void assign(const std::array<CharWidthTable, 3>& tables) {
+        tables_ = tables;
+        for (std::size_t style = 0; style < tables_.size(); ++style) {
+            CharWidthTable& widths = tables_[style];
+            std::fill(widths.begin(), widths.begin() + 32, uint8_t{0});
+            shared_[style] = widths[32];
+            for (int c = 33; c < 256; ++c)
+                if (c != 0xAD && widths[c] != widths[32]) shared_[style] = -1;
+        }
+    }
+
+  private:
+    std::array<CharWidthTable, 3> tables_;
+    std::array<int, 3> shared_{};
+};
+
 // The display lines, numbered from 1. Scrolling turns the ring instead of
 // moving strings, and emptied lines keep their storage.
 class ScreenLines {
@@ -65,14 +97,13 @@ class ScreenLines {
 };
 
 struct OutputBuffer {
-    ScreenLines screenLines;                     // 1..visibleLines, bytes as output
-    int currentLine = kDefaultVisibleLines;      // the line being filled
-    int visibleLines = kDefaultVisibleLines;     // 1..kMaxScreenLines
-    int lineWidth = 0;                           // pixels on the current line
-    int breakWidth = 0;                          // lineWidth at the last break opportunity
-    int wrapWidth = kDefaultWrapWidth;           // pixels available for text, at least 1
-    std::array<CharWidthTable, 3> charWidths = { // normal, bold, input
-        kUnitCharWidths, kUnitCharWidths, kUnitCharWidths};
+    ScreenLines screenLines;                 // 1..visibleLines, bytes as output
+    int currentLine = kDefaultVisibleLines;  // the line being filled
+    int visibleLines = kDefaultVisibleLines; // 1..kMaxScreenLines
+    int lineWidth = 0;                       // pixels on the current line
+    int breakWidth = 0;                      // lineWidth at the last break opportunity
+    int wrapWidth = kDefaultWrapWidth;       // pixels available for text, at least 1
+    StyleWidths charWidths;                  // normal, bold, input
     uint8_t currentStyle = kNormalStyle;
     int linesSincePrompt = 1; // lines started since the player last let the prompt go
     bool atParagraphStart = false;

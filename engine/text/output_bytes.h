@@ -70,10 +70,11 @@ struct RunScan {
 // Takes the bytes from `from` on while they belong to a run, adding their
 // widths to `width`: at least the first byte (the caller has checked it
 // starts a run), and at most up to the byte that makes the width reach
-// wrapWidth or the end of the text. It lives in a file of its own so that
+// wrapWidth or the end of the text. `sharedWidth` is the width all printable
+// bytes share (StyleWidths::sharedWidth), or -1. It lives in a file of its own so that
 // the loop, which runs once for every byte of all output, keeps its values
 // in registers instead of sharing them with the wrapper around it.
-RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& widths, int width,
-                int wrapWidth);
+RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& widths,
+                int sharedWidth, int width, int wrapWidth);
 
 } // namespace rux

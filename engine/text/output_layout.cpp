@@ -11,9 +11,7 @@ void setLayout(Engine& engine, const OutputLayout& layout) {
     OutputBuffer& out = engine.output;
     out.visibleLines = std::clamp(layout.visibleLines, 1, kMaxScreenLines);
     out.wrapWidth = std::max(layout.wrapWidth, 1);
-    out.charWidths = layout.charWidths;
-    for (CharWidthTable& widths : out.charWidths)
-        std::fill(widths.begin(), widths.begin() + 32, uint8_t{0}); // control bytes take no room
+    out.charWidths.assign(layout.charWidths); // control bytes take no room
     out.screenLines.clear();
     out.currentLine = out.visibleLines;
     out.lineWidth = 0;

@@ -55,6 +55,11 @@ std::size_t firstFiltered(std::string_view bytes) {
 void ScrollbackLog::append(std::string_view piece) {
     if (piece.empty()) return;
     dropOldestBefore(text_.size());
+    // A style switch alone, the most common such piece, adds nothing.
+    if (piece.size() == 1 && static_cast<unsigned char>(piece[0]) <= kLastLeftOut) {
+        compact();
+        return;
+    }
     // Runs of ordinary bytes are copied whole.
     std::size_t i = 0;
     while (i < piece.size()) {

@@ -141,9 +141,10 @@ class OutputLogs {
     }
 
   private:
-    // Room for a log's worth of pieces beyond the kept ones, so that the
-    // move in compact() happens once per kLogLimit characters logged.
-    static constexpr std::size_t kCompactionSize = 2 * kLogLimit;
+    // Room for seven logs' worth of pieces beyond the kept ones, so that the
+    // move in compact() and the search for the output log's first piece
+    // happen once per seven times kLogLimit characters logged.
+    static constexpr std::size_t kCompactionSize = 8 * kLogLimit;
 
     struct PiecePosition {
         std::size_t index;  // into lengths_

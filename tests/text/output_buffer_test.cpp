@@ -207,6 +207,49 @@ TEST_F(OutputTest, DegenerateWidthsStillEndEveryLine) {
     EXPECT_EQ(lines(), (Lines{"a", "W", "b"}));
 }
 
+// When all printable bytes have one width, a run's width is counted instead
+// of added up; lines, widths and break widths must come out as when the
+// widths are added up byte by byte. The second table differs only in a byte
+// that the text never holds, so it has the same widths but no shared one.
+TEST(SharedWidths, WrapLikeWidthsAddedUp) {
+    std::mt19937 random(23);
+    const std::string_view parts[] = {"Wort", " ",    "-",
+                                      "\t",   "\xAD", "\n",
+                                      "\2",   "\1",   "Donaudampfschiff",
+                                      "\xE4", "\5",   "a b c d e f g h "};
+    for (const int unit : {1, 3}) {
+        for (const int wrapWidth : {1, 7, 12, 40, 200}) {
+            OutputLayout shared;
+            shared.wrapWidth = wrapWidth;
+            for (CharWidthTable& widths : shared.charWidths)
+                std::fill(widths.begin() + 32, widths.end(), static_cast<uint8_t>(unit));
+            OutputLayout added = shared;
+            added.charWidths[0][0xFF] = added.charWidths[1][0xFF] = added.charWidths[2][0xFF] =
+                static_cast<uint8_t>(unit + 1);
+            TestEngine a, b;
+            for (TestEngine* t : {&a, &b}) {
+                setLayout(**t, t == &a ? shared : added);
+                clearScreen(**t, ScreenStart::Top);
+                (*t)->output.pagingEnabled = false;
+            }
+            ASSERT_EQ(a->output.charWidths.sharedWidth(0), unit);
+            ASSERT_EQ(b->output.charWidths.sharedWidth(0), -1);
+            for (int step = 0; step < 400; ++step) {
+                std::string piece;
+                const int count = static_cast<int>(random() % 8);
+                for (int i = 0; i < count; ++i)
+                    piece += parts[random() % std::size(parts)];
+                outputText(*a, piece);
+                outputText(*b, piece);
+                ASSERT_EQ(shownLines(*a), shownLines(*b))
+                    << "unit " << unit << ", width " << wrapWidth << ", step " << step;
+                ASSERT_EQ(a->output.lineWidth, b->output.lineWidth) << "step " << step;
+                ASSERT_EQ(a->output.breakWidth, b->output.breakWidth) << "step " << step;
+            }
+        }
+    }
+}
+
 // --- Display lines and layout ----------------------------------------------
 
 TEST_F(OutputTest, TextStartsAtTheBottomAndScrollsUp) {

@@ -55,6 +55,18 @@ std::string computedName(Engine& engine, std::string_view name) {
 // a buffer on the stack and go into `out` in few appends.
 void appendMarkedName(std::string& out, std::string_view name, int nounEnding,
                       std::string_view adjectiveEnding) {
+    if (name.find('~') == std::string_view::npos) {
+        // Most names: the stretches between adjective markers go in whole.
+        std::size_t at = 0;
+        for (std::size_t marker = name.find('^'); marker != std::string_view::npos;
+             marker = name.find('^', at)) {
+            out.append(name.data() + at, marker - at);
+            out += adjectiveEnding;
+            at = marker + 1;
+        }
+        out.append(name.data() + at, name.size() - at);
+        return;
+    }
     char buffer[64];
     const std::size_t longestPiece = std::max<std::size_t>(adjectiveEnding.size(), 2);
     if (longestPiece > sizeof buffer) { // no table ending comes near this

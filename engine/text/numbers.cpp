@@ -2,9 +2,9 @@
 
 #include "engine/world/world.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace rux {
@@ -28,18 +28,36 @@ constexpr std::array<std::string_view, 10> romanPatterns{"",  "1",  "11",  "111"
 
 constexpr std::size_t romanCapacity = 12;
 
-// The longest word of 21..99 is a unit word, "und" and a tens word.
-constexpr bool wordsFitCapacity(std::size_t capacity) {
-    std::size_t longestUnit = 0, longestTens = smallNumberWords[20].size();
-    for (int i = 1; i <= 9; ++i)
-        longestUnit = std::max(longestUnit, smallNumberWords[i].size());
-    for (int i = 3; i <= 9; ++i)
-        longestTens = std::max(longestTens, tensWords[i].size());
-    for (const std::string_view word : smallNumberWords)
-        if (word.size() > capacity) return false;
-    return longestUnit + 3 + longestTens <= capacity && tensWords[10].size() <= capacity &&
-           sizeof("-2147483648") - 1 <= capacity;
+// The words for 0..100, each with its length, built once by the compiler.
+struct NumberWord {
+    char letters[20];
+    std::size_t size;
+};
+
+constexpr NumberWord makeNumberWord(int n) {
+    NumberWord word{};
+    const auto add = [&word](std::string_view part) {
+        for (const char c : part)
+            word.letters[word.size++] = c;
+    };
+    if (n <= 20) {
+        add(smallNumberWords[static_cast<std::size_t>(n)]);
+        return word;
+    }
+    if (n % 10 != 0) {
+        add(smallNumberWords[static_cast<std::size_t>(n % 10)]);
+        add("und");
+    }
+    add(n < 30 ? smallNumberWords[20] : tensWords[static_cast<std::size_t>(n / 10)]);
+    return word;
 }
+
+constexpr std::array<NumberWord, 101> numberWordTable = [] {
+    std::array<NumberWord, 101> table{};
+    for (int n = 0; n <= 100; ++n)
+        table[static_cast<std::size_t>(n)] = makeNumberWord(n);
+    return table;
+}();
 
 std::string romanDigit(int digit, char unit, char five, char ten) {
     std::string letters;
@@ -51,27 +69,14 @@ std::string romanDigit(int digit, char unit, char five, char ten) {
 } // namespace
 
 NumberWords::NumberWords(int32_t n) {
-    static_assert(wordsFitCapacity(capacity));
-    const auto add = [this](std::string_view part) {
-        part.copy(text_ + size_, part.size());
-        size_ += part.size();
-    };
-    if (n < 0 || n > 100) {
-        size_ = static_cast<std::size_t>(std::to_chars(text_, text_ + capacity, n).ptr - text_);
-        return;
+    if (n >= 0 && n <= 100) {
+        const NumberWord& word = numberWordTable[static_cast<std::size_t>(n)];
+        view_ = std::string_view(word.letters, word.size);
+    } else {
+        view_ = std::string_view(
+            digits_, static_cast<std::size_t>(
+                         std::to_chars(std::begin(digits_), std::end(digits_), n).ptr - digits_));
     }
-    if (n <= 20) {
-        add(smallNumberWords[static_cast<std::size_t>(n)]);
-        return;
-    }
-    const int units = n % 10;
-    const std::string_view tens =
-        n < 30 ? smallNumberWords[20] : tensWords[static_cast<std::size_t>(n / 10)];
-    if (units != 0) {
-        add(smallNumberWords[static_cast<std::size_t>(units)]);
-        add("und");
-    }
-    add(tens);
 }
 
 std::string numberWords(int32_t n) {

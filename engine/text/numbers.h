@@ -12,19 +12,20 @@ namespace rux {
 // 0..100 in words ("ein" for 1, "hundert" for 100); other numbers in digits.
 std::string numberWords(int32_t n);
 
-// The same words in a buffer of their own: printing a number builds no string.
+// The same words without a string of their own: 0..100 from a table made at
+// compile time, other numbers in digits in a small buffer.
 class NumberWords {
   public:
     explicit NumberWords(int32_t n);
-    std::string_view view() const { return {text_, size_}; }
+    NumberWords(const NumberWords&) = delete; // the view may point into the object
+    NumberWords& operator=(const NumberWords&) = delete;
+    std::string_view view() const { return view_; }
 
   private:
-    // Room for the longest word ("siebenundsiebzig") and for any 32-bit
-    // number in digits with its sign.
-    static constexpr std::size_t capacity = 16;
-    char text_[capacity];
-    std::size_t size_ = 0;
+    char digits_[12]; // any 32-bit number with its sign
+    std::string_view view_;
 };
+
 // The ordinal without its adjective ending ("zweit", "zwanzigst"); beyond
 // 100 (either sign) the digits and a full stop.
 std::string ordinalStem(int32_t n);

@@ -40,9 +40,7 @@ void outputText(Engine& engine, std::string_view text) {
     RunScan run{};
     bool whole = false;
     if (startsWithRun) {
-        const std::size_t style = out.currentStyle - 1u;
-        run = scanRun(text, 0, out.charWidths[style], out.charWidths.sharedWidth(style),
-                      out.lineWidth, out.wrapWidth);
+        run = scanStyledRun(out, text, 0);
         whole = run.end == text.size() && run.width < out.wrapWidth;
     }
     // The scanned run holds no control byte: the log need look for one only

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <optional>
 
 namespace rux {
 
@@ -55,79 +54,14 @@ int lastMarkedByte(uint64_t mask) {
         return 7 - std::countr_zero(mask) / 8;
 }
 
-// The `count` bytes (1 to 8) at `at` as a word in text order, zeros above
-// them: a zero ends a run, so the padding stops a scan at the end of the
-// text. Nothing past the text is read: a text of eight bytes or more reads
-// its last eight bytes and shifts away the ones already done. Little-endian
-// only: the byte at the lowest address must land lowest in the word.
-uint64_t loadTail(const unsigned char* text, std::size_t at, std::size_t count) {
-    uint64_t word;
-    if (count == 8 || at + count >= 8) {
-        std::memcpy(&word, text + at + count - 8, sizeof word);
-        return count == 8 ? word : word >> (8 * (8 - count));
-    }
-    const unsigned char* p = text + at;
-    if (count >= 4) {
-        uint32_t low, high;
-        std::memcpy(&low, p, 4);
-        std::memcpy(&high, p + count - 4, 4);
-        return low | (uint64_t{high} << (8 * (count - 4))); // the overlap agrees
-    }
-    return p[0] | (uint64_t{p[count / 2]} << (8 * (count / 2))) |
-           (uint64_t{p[count - 1]} << (8 * (count - 1)));
-}
-
-int firstMarkedByte(uint64_t mask) {
-    return std::countr_zero(mask) / 8;
-}
-
-// The marks of the lowest `count` bytes (0 to 8).
-uint64_t lowBytes(int count) {
-    return count >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * count)) - 1;
-}
-
-// A run whose bytes all have one width: where it ends and where its last
-// break byte stands come from tests on eight bytes at a time, its width from
-// counting. A tab (which has no width) or a run that fills the line is left
-// to the scan that adds widths, which stops at the exact byte.
-std::optional<RunScan> scanSharedWidthRun(std::string_view text, std::size_t from, int shared,
-                                          int width, int wrapWidth) {
-    if constexpr (std::endian::native != std::endian::little) return std::nullopt;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t size = text.size();
-    std::size_t i = from;
-    std::size_t lastBreak = kNoPosition;
-    while (i < size) {
-        if (width + static_cast<int64_t>(i - from) * shared >= wrapWidth) return std::nullopt;
-        const uint64_t word = loadTail(bytes, i, std::min<std::size_t>(size - i, sizeof(uint64_t)));
-        // Bytes below 32 (the tab among them) and the soft hyphen end the run.
-        const uint64_t stops = bytesBelow(word, 32) | bytesEqualTo(word, kSoftHyphen);
-        const int count = stops != 0 ? firstMarkedByte(stops) : 8;
-        const uint64_t breaks =
-            (bytesEqualTo(word, ' ') | bytesEqualTo(word, kHyphen)) & lowBytes(count);
-        if (breaks != 0) lastBreak = i + static_cast<std::size_t>(lastMarkedByte(breaks));
-        i += static_cast<std::size_t>(count);
-        if (count < 8) break;
-    }
-    if (i < size && bytes[i] == '\t') return std::nullopt;
-    const int64_t runWidth = width + static_cast<int64_t>(i - from) * shared;
-    if (runWidth >= wrapWidth) return std::nullopt;
-    const int widthAtBreak =
-        lastBreak == kNoPosition ? 0 : width + static_cast<int>(lastBreak - from) * shared;
-    return RunScan{i, lastBreak, static_cast<int>(runWidth), widthAtBreak};
-}
-
 } // namespace
 
 // Whole words of eight bytes go first, while they hold no byte that ends
 // the run and leave the line unfilled: that is most of the text, and it
 // costs one test per word instead of one per byte. The rest, and a word
 // that ends the run or fills the line, go byte by byte.
-RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& widths,
-                int sharedWidth, int width, int wrapWidth) {
-    if (sharedWidth >= 0)
-        if (const auto run = scanSharedWidthRun(text, from, sharedWidth, width, wrapWidth))
-            return *run;
+RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& widths, int width,
+                int wrapWidth) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t i = from;
     std::size_t lastBreak = kNoPosition;
@@ -165,6 +99,33 @@ RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& w
         if (width >= wrapWidth) break;
     }
     return {i, lastBreak, width, widthAtBreak};
+}
+
+// Runs are short, most pieces being a few words: a loop that only tells run
+// bytes from the others does best. Each byte adds at least one unit, so no
+// more bytes than the line has units left can fit: the scan looks no
+// further, and a long text costs no more than its lines.
+bool scanSharedWidthRun(std::string_view text, std::size_t from, int shared, int width,
+                        int wrapWidth, RunScan& run) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t room = static_cast<std::size_t>(std::max(wrapWidth - width, 0)) + 1;
+    const std::size_t end = shared > 0 && text.size() - from > room ? from + room : text.size();
+    std::size_t i = from;
+    std::size_t lastBreak = kNoPosition;
+    for (; i < end; ++i) {
+        const RunByte kind = kRunBytes[bytes[i]];
+        if (kind != RunByte::Character) {
+            if (kind == RunByte::End || bytes[i] == '\t') break;
+            lastBreak = i;
+        }
+    }
+    if (i < end && bytes[i] == '\t') return false;
+    const int64_t runWidth = width + static_cast<int64_t>(i - from) * shared;
+    if (runWidth >= wrapWidth) return false;
+    const int widthAtBreak =
+        lastBreak == kNoPosition ? 0 : width + static_cast<int>(lastBreak - from) * shared;
+    run = {i, lastBreak, static_cast<int>(runWidth), widthAtBreak};
+    return true;
 }
 
 } // namespace rux

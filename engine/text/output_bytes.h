@@ -70,11 +70,27 @@ struct RunScan {
 // Takes the bytes from `from` on while they belong to a run, adding their
 // widths to `width`: at least the first byte (the caller has checked it
 // starts a run), and at most up to the byte that makes the width reach
-// wrapWidth or the end of the text. `sharedWidth` is the width all printable
-// bytes share (StyleWidths::sharedWidth), or -1. It lives in a file of its own so that
+// wrapWidth or the end of the text. It lives in a file of its own so that
 // the loop, which runs once for every byte of all output, keeps its values
 // in registers instead of sharing them with the wrapper around it.
-RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& widths,
-                int sharedWidth, int width, int wrapWidth);
+RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& widths, int width,
+                int wrapWidth);
+
+// The same scan for a style whose printable bytes all have the width
+// `shared`: the run's width is counted, not summed. Returns false, leaving
+// the run to scanRun, for a tab (which has no width) and for a run that
+// fills the line, where the scan must stop at the exact byte.
+bool scanSharedWidthRun(std::string_view text, std::size_t from, int shared, int width,
+                        int wrapWidth, RunScan& run);
+
+// The scan for the current style of the output.
+inline RunScan scanStyledRun(const OutputBuffer& out, std::string_view text, std::size_t from) {
+    const std::size_t style = out.currentStyle - 1u;
+    const int shared = out.charWidths.sharedWidth(style);
+    RunScan run;
+    if (shared >= 0 && scanSharedWidthRun(text, from, shared, out.lineWidth, out.wrapWidth, run))
+        return run;
+    return scanRun(text, from, out.charWidths[style], out.lineWidth, out.wrapWidth);
+}
 
 } // namespace rux

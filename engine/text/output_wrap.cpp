@@ -62,11 +62,7 @@ class PieceWrapper {
         while (i < text.size()) {
             const unsigned char byte = bytes[i];
             if (startsRun(byte)) {
-                const std::size_t style = out_.currentStyle - 1u;
-                i = appendRun(text, i,
-                              scanRun(text, i, out_.charWidths[style],
-                                      out_.charWidths.sharedWidth(style), out_.lineWidth,
-                                      out_.wrapWidth));
+                i = appendRun(text, i, scanStyledRun(out_, text, i));
                 if (out_.lineWidth >= out_.wrapWidth && !overflow()) return;
                 continue;
             }

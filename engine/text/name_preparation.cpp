@@ -55,17 +55,27 @@ std::string computedName(Engine& engine, std::string_view name) {
 // a buffer on the stack and go into `out` in few appends.
 void appendMarkedName(std::string& out, std::string_view name, int nounEnding,
                       std::string_view adjectiveEnding) {
-    if (name.find('~') == std::string_view::npos) {
-        // Most names: the stretches between adjective markers go in whole.
-        std::size_t at = 0;
-        for (std::size_t marker = name.find('^'); marker != std::string_view::npos;
-             marker = name.find('^', at)) {
-            out.append(name.data() + at, marker - at);
-            out += adjectiveEnding;
-            at = marker + 1;
+    // Most names hold adjective markers only: one pass copies them into a
+    // buffer on the stack, which goes into `out` at once.
+    if (name.size() * std::max<std::size_t>(adjectiveEnding.size(), 1) <= 128) {
+        char copy[128];
+        std::size_t size = 0;
+        bool nounMarker = false;
+        for (const char c : name) {
+            if (c == '^') {
+                for (const char e : adjectiveEnding)
+                    copy[size++] = e;
+            } else if (c == '~') {
+                nounMarker = true;
+                break;
+            } else {
+                copy[size++] = c;
+            }
         }
-        out.append(name.data() + at, name.size() - at);
-        return;
+        if (!nounMarker) {
+            out.append(copy, size);
+            return;
+        }
     }
     char buffer[64];
     const std::size_t longestPiece = std::max<std::size_t>(adjectiveEnding.size(), 2);

@@ -5,6 +5,7 @@
 
 #include "engine/text/output_buffer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -80,8 +81,34 @@ RunScan scanRun(std::string_view text, std::size_t from, const CharWidthTable& w
 // `shared`: the run's width is counted, not summed. Returns false, leaving
 // the run to scanRun, for a tab (which has no width) and for a run that
 // fills the line, where the scan must stop at the exact byte.
-bool scanSharedWidthRun(std::string_view text, std::size_t from, int shared, int width,
-                        int wrapWidth, RunScan& run);
+//
+// Runs are short, most pieces being a few words: a loop that only tells run
+// bytes from the others does best, inline where the scan is needed. Each byte
+// adds at least one unit, so no more bytes than the line has units left can
+// fit: the scan looks no further, and a long text costs no more than its
+// lines.
+inline bool scanSharedWidthRun(std::string_view text, std::size_t from, int shared, int width,
+                               int wrapWidth, RunScan& run) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t room = static_cast<std::size_t>(std::max(wrapWidth - width, 0)) + 1;
+    const std::size_t end = shared > 0 && text.size() - from > room ? from + room : text.size();
+    std::size_t i = from;
+    std::size_t lastBreak = kNoPosition;
+    for (; i < end; ++i) {
+        const RunByte kind = kRunBytes[bytes[i]];
+        if (kind != RunByte::Character) {
+            if (kind == RunByte::End || bytes[i] == '\t') break;
+            lastBreak = i;
+        }
+    }
+    if (i < end && bytes[i] == '\t') return false;
+    const int64_t runWidth = width + static_cast<int64_t>(i - from) * shared;
+    if (runWidth >= wrapWidth) return false;
+    const int widthAtBreak =
+        lastBreak == kNoPosition ? 0 : width + static_cast<int>(lastBreak - from) * shared;
+    run = {i, lastBreak, static_cast<int>(runWidth), widthAtBreak};
+    return true;
+}
 
 // The scan for the current style of the output.
 inline RunScan scanStyledRun(const OutputBuffer& out, std::string_view text, std::size_t from) {

@@ -72,39 +72,45 @@ void ScrollbackLog::append(std::string_view piece) {
 }
 
 // Pieces with nothing to filter go in as stretches, between the pieces
-// that need filtering, which go one by one.
+// that need filtering, which go one by one. A lone style switch, which adds
+// nothing, does not end a stretch: the copy only leaves its byte out.
 void ScrollbackLog::appendPieces(std::string_view bytes, std::span<const PieceLength> lengths,
                                  std::span<const std::size_t> filtered) {
     std::size_t piece = 0;
     std::size_t offset = 0;
-    const auto appendStretch = [&](std::size_t end) {
-        if (end == piece) return;
-        const std::span<const PieceLength> stretch = lengths.subspan(piece, end - piece);
-        std::size_t size = 0;
-        for (const PieceLength length : stretch)
-            size += length;
-        appendUnfiltered(bytes.substr(offset, size), stretch);
-        piece = end;
-        offset += size;
+    std::size_t nextFiltered = 0; // into `filtered`
+    const auto isLoneSwitch = [&](std::size_t at, PieceLength length) {
+        return length == 1 && static_cast<unsigned char>(bytes[at]) <= kLastLeftOut;
     };
-    for (const std::size_t next : filtered) {
-        appendStretch(next);
-        append(bytes.substr(offset, lengths[piece]));
-        offset += lengths[piece++];
+    while (piece < lengths.size()) {
+        if (nextFiltered < filtered.size() && filtered[nextFiltered] == piece &&
+            !isLoneSwitch(offset, lengths[piece])) {
+            append(bytes.substr(offset, lengths[piece]));
+            offset += lengths[piece++];
+            ++nextFiltered;
+            continue;
+        }
+        const std::size_t firstPiece = piece;
+        const std::size_t firstOffset = offset;
+        const std::size_t textStart = text_.size();
+        std::size_t copyFrom = offset;
+        for (; piece < lengths.size(); offset += lengths[piece++]) {
+            if (nextFiltered == filtered.size() || filtered[nextFiltered] != piece) continue;
+            if (!isLoneSwitch(offset, lengths[piece])) break;
+            text_.append(bytes.substr(copyFrom, offset - copyFrom));
+            copyFrom = offset + 1;
+            ++nextFiltered;
+        }
+        text_.append(bytes.substr(copyFrom, offset - copyFrom));
+        // The trimming each piece of the stretch would have caused follows
+        // from where each piece began.
+        std::size_t pieceStart = textStart;
+        for (std::size_t p = firstPiece, at = firstOffset; p < piece; at += lengths[p++]) {
+            dropOldestBefore(pieceStart);
+            if (!isLoneSwitch(at, lengths[p])) pieceStart += lengths[p];
+        }
+        compact();
     }
-    appendStretch(lengths.size());
-}
-
-// The stretch is copied at once; the trimming each of its pieces would have
-// caused then follows from where each piece began.
-void ScrollbackLog::appendUnfiltered(std::string_view bytes, std::span<const PieceLength> lengths) {
-    std::size_t pieceStart = text_.size();
-    text_.append(bytes);
-    for (const PieceLength length : lengths) {
-        dropOldestBefore(pieceStart);
-        pieceStart += length;
-    }
-    compact();
 }
 
 void ScrollbackLog::clear() {

@@ -44,7 +44,6 @@ class ScrollbackLog {
     std::string_view text() const { return std::string_view(text_).substr(start_); }
 
   private:
-    void appendUnfiltered(std::string_view bytes, std::span<const PieceLength> lengths);
     // The trimming before a piece, while the log ends at `end`.
     void dropOldestBefore(std::size_t end);
     void compact();

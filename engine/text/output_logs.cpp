@@ -90,24 +90,45 @@ void ScrollbackLog::appendPieces(std::string_view bytes, std::span<const PieceLe
             ++nextFiltered;
             continue;
         }
+        // The stretch runs up to the next piece that needs filtering and is
+        // no lone switch. Its bytes go in whole but for the switches' bytes;
+        // only the filtered pieces are looked at one by one.
         const std::size_t firstPiece = piece;
-        const std::size_t firstOffset = offset;
         const std::size_t textStart = text_.size();
         std::size_t copyFrom = offset;
-        for (; piece < lengths.size(); offset += lengths[piece++]) {
-            if (nextFiltered == filtered.size() || filtered[nextFiltered] != piece) continue;
+        std::size_t switchesFrom = nextFiltered;
+        while (nextFiltered < filtered.size()) {
+            const std::size_t next = filtered[nextFiltered];
+            for (; piece < next; ++piece)
+                offset += lengths[piece];
             if (!isLoneSwitch(offset, lengths[piece])) break;
             text_.append(bytes.substr(copyFrom, offset - copyFrom));
-            copyFrom = offset + 1;
+            copyFrom = ++offset;
+            ++piece;
             ++nextFiltered;
         }
+        const std::size_t stretchEnd =
+            nextFiltered < filtered.size() ? filtered[nextFiltered] : lengths.size();
+        for (; piece < stretchEnd; ++piece)
+            offset += lengths[piece];
         text_.append(bytes.substr(copyFrom, offset - copyFrom));
         // The trimming each piece of the stretch would have caused follows
-        // from where each piece began.
+        // from where each piece began; a switch adds nothing to the log.
+        const auto switchAfter = [&](std::size_t at) {
+            return at < nextFiltered ? filtered[at] : lengths.size();
+        };
+        std::size_t nextSwitch = switchAfter(switchesFrom);
         std::size_t pieceStart = textStart;
-        for (std::size_t p = firstPiece, at = firstOffset; p < piece; at += lengths[p++]) {
-            dropOldestBefore(pieceStart);
-            if (!isLoneSwitch(at, lengths[p])) pieceStart += lengths[p];
+        std::size_t full = start_ + kLogLimit; // trimming starts past this
+        for (std::size_t p = firstPiece; p < stretchEnd; ++p) {
+            if (pieceStart > full) {
+                dropOldestBefore(pieceStart);
+                full = start_ + kLogLimit;
+            }
+            if (p == nextSwitch)
+                nextSwitch = switchAfter(++switchesFrom);
+            else
+                pieceStart += lengths[p];
         }
         compact();
     }

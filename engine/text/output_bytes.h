@@ -56,6 +56,14 @@ inline constexpr std::array<RunByte, 256> kRunBytes = [] {
     return kinds;
 }();
 
+// The same for a scan that counts widths: the tab, which has no width,
+// stops it too.
+inline constexpr std::array<RunByte, 256> kSharedRunBytes = [] {
+    std::array<RunByte, 256> kinds = kRunBytes;
+    kinds['\t'] = RunByte::End;
+    return kinds;
+}();
+
 inline bool startsRun(unsigned char byte) {
     return kRunBytes[byte] != RunByte::End;
 }
@@ -95,11 +103,11 @@ inline bool scanSharedWidthRun(std::string_view text, std::size_t from, int shar
     std::size_t i = from;
     std::size_t lastBreak = kNoPosition;
     for (; i < end; ++i) {
-        const RunByte kind = kRunBytes[bytes[i]];
-        if (kind != RunByte::Character) {
-            if (kind == RunByte::End || bytes[i] == '\t') break;
-            lastBreak = i;
-        }
+        const RunByte kind = kSharedRunBytes[bytes[i]];
+        if (kind == RunByte::End) break;
+        // Spaces come at no foreseeable place: noting them without a branch
+        // spares the processor a wrong guess at every word.
+        lastBreak = kind == RunByte::VisibleBreak ? i : lastBreak;
     }
     if (i < end && bytes[i] == '\t') return false;
     const int64_t runWidth = width + static_cast<int64_t>(i - from) * shared;

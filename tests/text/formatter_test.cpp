@@ -115,6 +115,9 @@ TEST_F(Formatter, PhrasesWithAndWithoutMarkup) {
     box.name = "/$0064 Kisten"; // a capital for a phrase that begins with markup
     box.articleKind = 1;
     EXPECT_EQ(format("/B!01N"), "100 Kisten");
+    box.articleKind = 0;
+    box.name = "/A00/b!05D und mehr"; // a computed name holding another phrase
+    EXPECT_EQ(format("/B!01N und /u!05A"), "Das dem roten Apfel und mehr und einen roten Apfel");
     e.world.byteVariables[11] = 1; // suppressed: neither kind prints
     box.name = "kiste";
     EXPECT_EQ(format("/B!01N"), "");

@@ -35,7 +35,9 @@ std::string openExits(Engine& engine) {
 }
 
 std::string twoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    std::string digits = value < 10 ? "0" : "";
+    digits += std::to_string(value);
+    return digits;
 }
 
 } // namespace

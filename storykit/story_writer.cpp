@@ -286,7 +286,10 @@ void writeTextsPart(ByteSink& out, const Story& s) {
         return;
     }
     for (const auto& [mark, variants] : s.texts) {
-        out.scrambled("[" + std::to_string(mark) + "]");
+        std::string header = "[";
+        header += std::to_string(mark);
+        header += "]";
+        out.scrambled(header);
         for (const std::string& text : variants) {
             // Each line of the text is a file line; all but the last end in "+".
             std::size_t from = 0;

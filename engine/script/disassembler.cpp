@@ -41,7 +41,10 @@ std::string number(int n) {
 }
 
 std::string target(uint16_t position) {
-    return position == 0 ? "-" : "@" + number(position);
+    if (position == 0) return "-";
+    std::string text = "@";
+    text += number(position);
+    return text;
 }
 
 // Types whose index is first read as a value of another type show that

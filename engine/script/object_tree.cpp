@@ -268,7 +268,13 @@ int32_t score(const Engine& engine) {
 }
 
 std::string formatClock(int hours, int minutes) {
-    auto twoDigits = [](int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); };
+    // Appended rather than concatenated with a literal, which optimised GCC
+    // builds warn about wrongly.
+    auto twoDigits = [](int n) {
+        std::string digits = n >= 0 && n < 10 ? "0" : "";
+        digits += std::to_string(n);
+        return digits;
+    };
     return twoDigits(hours) + ":" + twoDigits(minutes);
 }
 

@@ -205,10 +205,14 @@ class RunLoop {
     // branch: the table's entry point recognises the marker.
     [[gnu::always_inline]] uint8_t startInstruction() {
         const uint8_t* at = pc < end ? pc : blockEnd;
-        call->instructionAt_ = at;
         pc = at + 1;
         return *at;
     }
+    // Notes where the running instruction starts, for faults and for code
+    // outside the loop. Every instruction does this before anything that
+    // may hand over; the quick paths of assignment and arithmetic, which
+    // cannot, skip it. The cursor is then just past the instruction's code.
+    [[gnu::always_inline]] void markInstruction() { call->instructionAt_ = pc - 1; }
     [[gnu::always_inline]] bool atBlockEnd() const {
         return call->instructionAt_ == &blockEndMarker;
     }
@@ -457,15 +461,12 @@ void ScriptCall::run() {
 // The same after an instruction that was known not to be the block's last
 // when it took its bytes, and that handed nothing over since: the next
 // instruction starts at the cursor.
-#define RUX_NEXT_INSIDE()                                                                          \
-    do {                                                                                           \
-        loop.call->instructionAt_ = pc;                                                            \
-        goto* tables.targets[*pc++];                                                               \
-    } while (false)
+#define RUX_NEXT_INSIDE() goto* tables.targets[*pc++]
 
 // An arithmetic instruction, d := d op s.
 #define RUX_UPDATE(operation)                                                                      \
     if (loop.updateInside(operation)) RUX_NEXT_INSIDE();                                           \
+    loop.markInstruction();                                                                        \
     loop.update(operation);                                                                        \
     RUX_NEXT_INSTRUCTION()
 
@@ -473,6 +474,7 @@ void ScriptCall::run() {
 
 assign:
     if (loop.assignInside()) RUX_NEXT_INSIDE();
+    loop.markInstruction();
     if (const uint8_t* p = loop.take(4)) // D, O
         loop.write(p[0], p[1], loop.read(p[2], p[3]));
     RUX_NEXT_INSTRUCTION();
@@ -492,6 +494,7 @@ bitOr:
     RUX_UPDATE(arithmetic::bitOr);
 
 forLoop:
+    loop.markInstruction();
     if (const uint8_t* p = loop.take(8)) { // W end, D variable, O first, O last
         const int32_t first = loop.read(p[4], p[5]);
         const int32_t last = loop.read(p[6], p[7]);
@@ -507,6 +510,7 @@ forLoop:
     }
     RUX_NEXT_INSTRUCTION();
 next:
+    loop.markInstruction();
     if (BlockLevel* open = loop.innermostBlock()) {
         const uint8_t type = open->loopType;
         const uint8_t index = open->loopIndex;
@@ -521,10 +525,12 @@ next:
     RUX_NEXT_INSTRUCTION();
 
 repeat:
+    loop.markInstruction();
     if (const uint8_t* p = loop.take(2)) // W head
         if (BlockLevel* opened = loop.openBlock()) opened->loopPosition = wordAt(p);
     RUX_NEXT_INSTRUCTION();
 until : {
+    loop.markInstruction();
     bool done = false;
     RUX_CONDITION_LIST(done)
     if (BlockLevel* open = loop.innermostBlock()) {
@@ -537,6 +543,7 @@ until : {
 }
 
 whileLoop:
+    loop.markInstruction();
     if (const uint8_t* p = loop.take(4)) { // W head, W end, then the condition list
         bool holds = false;
         const bool inside = loop.comparisonInside(holds);
@@ -552,6 +559,7 @@ whileLoop:
     }
     RUX_NEXT_INSTRUCTION();
 endWhile:
+    loop.markInstruction();
     // The head is the while instruction's condition list; the body follows it.
     if (BlockLevel* open = loop.innermostBlock(); open && loop.goTo(open->loopPosition)) {
         bool holds = false;
@@ -565,6 +573,7 @@ endWhile:
     RUX_NEXT_INSTRUCTION();
 
 ifBlock:
+    loop.markInstruction();
     if (const uint8_t* p = loop.take(4)) { // W else, W end, then the condition list
         bool holds = false;
         const bool inside = loop.comparisonInside(holds);
@@ -585,15 +594,18 @@ ifBlock:
     }
     RUX_NEXT_INSTRUCTION();
 leave:
+    loop.markInstruction();
     if (BlockLevel* innermost = loop.innermostBlock()) loop.exitBlock(*innermost);
     RUX_NEXT_INSTRUCTION();
 endIf:
+    loop.markInstruction();
     loop.closeBlock();
     RUX_NEXT_INSTRUCTION();
 noOperation:
     RUX_NEXT_INSTRUCTION();
 
 callCode:
+    loop.markInstruction();
     if (const uint8_t* p = loop.take(2)) { // B kind, B number
         const uint8_t kind = p[0];
         const uint8_t number = p[1];
@@ -619,6 +631,7 @@ callCode:
     RUX_NEXT_INSTRUCTION();
 
 table : {
+    loop.markInstruction();
     if (loop.atBlockEnd()) {
         loop.call->instructionAt_ = pc = end;
         goto finished;

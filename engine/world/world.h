@@ -336,8 +336,11 @@ struct World {
     // otherwise is searched.
     static const NumberedCode* findNumbered(const std::vector<NumberedCode>& list, uint8_t id) {
         if (!list.empty()) {
-            const auto at = static_cast<std::size_t>(id - list.front().id); // wraps below the first
-            if (at < list.size() && list[at].id == id) return &list[at];
+            // Wraps round below the first id; the id test then sorts it out.
+            const std::size_t at = static_cast<uint8_t>(id - list.front().id);
+            // Compared in bytes, so that the list's length needs no division.
+            if (at * sizeof(NumberedCode) < list.size() * sizeof(NumberedCode) && list[at].id == id)
+                return &list[at];
         }
         return searchNumberedCode(list, id);
     }

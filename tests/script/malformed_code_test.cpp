@@ -105,6 +105,19 @@ TEST(MalformedCode, InstructionCutOffByTheBlockEnd) {
         EXPECT_EQ(r.byteVar(40), 0) << int(code[0]);
         EXPECT_EQ(r.engine().machine.callDepth, 0);
     }
+    // After instructions that ran in full, the fault names the cut-off one.
+    for (Code cut : {Code{opcode::assign, 3}, Code{opcode::subtract, 4, 11, 6}}) {
+        Assembler a;
+        a.add(byteVar(41), num(1)).assign(longVar(11), num(2));
+        Code code = a.finishRaw();
+        code.insert(code.end(), cut.begin(), cut.end());
+        ScriptRunner r({code});
+        r.run();
+        EXPECT_EQ(r.output(), cp("[Fehler: Anweisung reicht über das Blockende an Adresse 10.]"))
+            << int(cut[0]);
+        EXPECT_EQ(r.byteVar(41), 1);
+        EXPECT_EQ(r.longVar(11), 2);
+    }
 }
 
 TEST(MalformedCode, ASelectionEntryThatLinksBackwards) {

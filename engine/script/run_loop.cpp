@@ -323,15 +323,53 @@ class RunLoop {
         pc += 4;
         return true;
     }
+    // The outcome of a comparison, picked from all three without a jump.
+    [[gnu::always_inline]] static bool compareWithoutBranch(int32_t a, uint8_t relation,
+                                                            int32_t b) {
+        const bool less = a < b;
+        const bool greater = a > b;
+        const bool equal = a == b;
+        return relation == relationLess ? less : relation == relationGreater ? greater : equal;
+    }
     // A condition list that is a single comparison: `holds` has its outcome.
     [[gnu::always_inline]] bool comparisonInside(bool& holds) {
-        if (!holdsMoreThan(7) || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
+        return holdsMoreThan(7) && comparisonAt(holds);
+    }
+    // The same where more than 7 bytes are known to follow the cursor.
+    [[gnu::always_inline]] bool comparisonAt(bool& holds) {
+        if (pc[0] != conditionCompare || pc[6] != connectorEnd) [[unlikely]]
+            return false;
         const uint8_t* p = pc;
         int32_t a;
         int32_t b;
-        if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) return false;
-        holds = ScriptCall::compare(a, p[3], b);
+        if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) [[unlikely]]
+            return false;
+        holds = compareWithoutBranch(a, p[3], b);
         pc += 7;
+        return true;
+    }
+
+    // An instruction's first n bytes when a condition list follows them
+    // with room for a single comparison before the block's end (see
+    // comparisonAt); none, and nothing done, otherwise. One test of the
+    // bounds thus serves both.
+    [[gnu::always_inline]] const uint8_t* takeBeforeComparison(std::size_t n) {
+        if (!holdsMoreThan(n + 7)) [[unlikely]]
+            return nullptr;
+        const uint8_t* bytes = pc;
+        pc += n;
+        return bytes;
+    }
+    // The same for the jump back to a loop's head: true when the jump is
+    // made and room for a single comparison follows its target; false, and
+    // nothing done, otherwise (goTo then decides).
+    [[gnu::always_inline]] bool jumpBeforeComparison(uint16_t blockPosition) {
+        const std::uintptr_t target = reinterpret_cast<std::uintptr_t>(begin) + blockPosition - 1;
+        if (blockPosition == 0 || target + 7 >= reinterpret_cast<std::uintptr_t>(end) ||
+            jumpsLeft <= 0) [[unlikely]]
+            return false;
+        --jumpsLeft;
+        pc = reinterpret_cast<const uint8_t*>(target);
         return true;
     }
 
@@ -542,28 +580,36 @@ until : {
     RUX_NEXT_INSTRUCTION();
 }
 
-whileLoop:
+whileLoop : {
     loop.markInstruction();
-    if (const uint8_t* p = loop.take(4)) { // W head, W end, then the condition list
-        bool holds = false;
-        const bool inside = loop.comparisonInside(holds);
-        if (!inside) RUX_CONDITION_LIST(holds)
-        if (BlockLevel* opened = loop.openBlock()) {
-            opened->loopPosition = wordAt(p);
-            opened->endPosition = wordAt(p + 2);
-            if (!holds)
-                loop.exitBlock(*opened);
-            else if (inside)
-                RUX_NEXT_INSIDE();
-        }
+    bool holds = false;
+    bool inside = false;
+    const uint8_t* p = loop.takeBeforeComparison(4); // W head, W end, then the condition list
+    if (p)
+        inside = loop.comparisonAt(holds);
+    else if (!(p = loop.take(4)))
+        RUX_NEXT_INSTRUCTION();
+    if (!inside) RUX_CONDITION_LIST(holds)
+    if (BlockLevel* opened = loop.openBlock()) {
+        opened->loopPosition = wordAt(p);
+        opened->endPosition = wordAt(p + 2);
+        if (!holds)
+            loop.exitBlock(*opened);
+        else if (inside)
+            RUX_NEXT_INSIDE();
     }
     RUX_NEXT_INSTRUCTION();
+}
 endWhile:
     loop.markInstruction();
     // The head is the while instruction's condition list; the body follows it.
-    if (BlockLevel* open = loop.innermostBlock(); open && loop.goTo(open->loopPosition)) {
+    if (BlockLevel* open = loop.innermostBlock()) {
         bool holds = false;
-        const bool inside = loop.comparisonInside(holds);
+        bool inside = false;
+        if (loop.jumpBeforeComparison(open->loopPosition))
+            inside = loop.comparisonAt(holds);
+        else if (!loop.goTo(open->loopPosition))
+            RUX_NEXT_INSTRUCTION();
         if (!inside) RUX_CONDITION_LIST(holds)
         if (!holds)
             loop.exitBlock(*open);
@@ -572,27 +618,31 @@ endWhile:
     }
     RUX_NEXT_INSTRUCTION();
 
-ifBlock:
+ifBlock : {
     loop.markInstruction();
-    if (const uint8_t* p = loop.take(4)) { // W else, W end, then the condition list
-        bool holds = false;
-        const bool inside = loop.comparisonInside(holds);
-        if (!inside) RUX_CONDITION_LIST(holds)
-        if (BlockLevel* opened = loop.openBlock()) {
-            const uint16_t elsePosition = wordAt(p);
-            opened->loopPosition = elsePosition;
-            opened->endPosition = wordAt(p + 2);
-            if (!holds) {
-                if (elsePosition == 0)
-                    loop.exitBlock(*opened);
-                else
-                    loop.goTo(elsePosition); // the else part closes the level with its end-if
-            } else if (inside) {
-                RUX_NEXT_INSIDE();
-            }
+    bool holds = false;
+    bool inside = false;
+    const uint8_t* p = loop.takeBeforeComparison(4); // W else, W end, then the condition list
+    if (p)
+        inside = loop.comparisonAt(holds);
+    else if (!(p = loop.take(4)))
+        RUX_NEXT_INSTRUCTION();
+    if (!inside) RUX_CONDITION_LIST(holds)
+    if (BlockLevel* opened = loop.openBlock()) {
+        const uint16_t elsePosition = wordAt(p);
+        opened->loopPosition = elsePosition;
+        opened->endPosition = wordAt(p + 2);
+        if (!holds) {
+            if (elsePosition == 0)
+                loop.exitBlock(*opened);
+            else
+                loop.goTo(elsePosition); // the else part closes the level with its end-if
+        } else if (inside) {
+            RUX_NEXT_INSIDE();
         }
     }
     RUX_NEXT_INSTRUCTION();
+}
 leave:
     loop.markInstruction();
     if (BlockLevel* innermost = loop.innermostBlock()) loop.exitBlock(*innermost);

@@ -149,10 +149,22 @@ TEST(MalformedCode, EndlessLoopsAreCutOffOnce) {
     EXPECT_GT(r.longVar(10), 1000);
     EXPECT_EQ(r.engine().machine.callDepth, 0);
 
-    // The next outermost call gets a fresh budget.
+    // The next outermost call gets a fresh budget; here no call uses it.
+    const int32_t passes = r.longVar(10);
     r.world().longVariables[10] = 0;
     runRoutine(r.engine(), 2);
-    EXPECT_GT(r.longVar(10), 1000);
+    EXPECT_EQ(r.longVar(10), passes + 1);
+    const int32_t uncalledPasses = r.longVar(10);
+    EXPECT_EQ(uncalledPasses, 10000); // the outermost call counts as well
+
+    // A loop whose head is a single comparison gets exactly as far.
+    Assembler compared;
+    compared.while_(cond(eq(num(1), num(1)))).add(longVar(10), num(1)).end();
+    ScriptRunner c({compared.finish()});
+    c.engine().machine.jumpLimit = 10000;
+    c.run();
+    EXPECT_EQ(c.longVar(10), uncalledPasses);
+    EXPECT_EQ(c.output().find("[Fehler: Endlosschleife abgebrochen an Adresse "), 0u);
 }
 
 TEST(MalformedCode, BlocksOutsideOrAcrossTheEndOfTheCodeArea) {

@@ -67,6 +67,8 @@ void ScriptCall::endWith(std::string_view text) {
 void ScriptCall::followNewCodeArea() {
     const std::vector<uint8_t>& area = engine.world.codeArea;
     code_ = area.data();
+    for (BlockLevel& level : levels_)
+        level.headHasRoom = false;
     if (area.size() < end_) {
         end_ = static_cast<uint32_t>(area.size());
         begin_ = std::min(begin_, end_);

@@ -363,6 +363,14 @@ class RunLoop {
     // The same for the jump back to a loop's head: true when the jump is
     // made and room for a single comparison follows its target; false, and
     // nothing done, otherwise (goTo then decides).
+    // The same for a while loop whose head was found roomy when it started.
+    [[gnu::always_inline]] bool jumpToRoomyHead(const BlockLevel& loopLevel) {
+        if (!loopLevel.headHasRoom || jumpsLeft <= 0) [[unlikely]]
+            return false;
+        --jumpsLeft;
+        pc = begin + loopLevel.loopPosition - 1;
+        return true;
+    }
     [[gnu::always_inline]] bool jumpBeforeComparison(uint16_t blockPosition) {
         const std::uintptr_t target = reinterpret_cast<std::uintptr_t>(begin) + blockPosition - 1;
         if (blockPosition == 0 || target + 7 >= reinterpret_cast<std::uintptr_t>(end) ||
@@ -593,6 +601,8 @@ whileLoop : {
     if (BlockLevel* opened = loop.openBlock()) {
         opened->loopPosition = wordAt(p);
         opened->endPosition = wordAt(p + 2);
+        // The head is the usual one, the list just read.
+        opened->headHasRoom = inside && opened->loopPosition == p + 4 - loop.begin + 1;
         if (!holds)
             loop.exitBlock(*opened);
         else if (inside)
@@ -606,7 +616,7 @@ endWhile:
     if (BlockLevel* open = loop.innermostBlock()) {
         bool holds = false;
         bool inside = false;
-        if (loop.jumpBeforeComparison(open->loopPosition))
+        if (loop.jumpToRoomyHead(*open) || loop.jumpBeforeComparison(open->loopPosition))
             inside = loop.comparisonAt(holds);
         else if (!loop.goTo(open->loopPosition))
             RUX_NEXT_INSTRUCTION();

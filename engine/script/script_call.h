@@ -40,6 +40,11 @@ struct BlockLevel {
     uint8_t loopType; // the loop variable (type, index)
     uint8_t loopIndex;
     uint8_t loopLimit;
+    // Set by a while loop whose head, the condition list after the while
+    // instruction, was found with room for a single comparison before the
+    // block's end; the jump back then needs no bounds test. Cleared when the
+    // call's block moves to a new code area.
+    bool headHasRoom;
     Destination loopVariable() const { return {loopType, loopIndex}; }
 };
 

@@ -62,6 +62,19 @@ TEST(MalformedCode, JumpOutsideTheBlock) {
     Assembler beyond;
     beyond.add(byteVar(40), num(1)).emit("repeat", {4000}).emit("until", {cond(positive(num(0)))});
     EXPECT_EQ(faultOf(beyond), cp("[Fehler: Sprungziel 4000 außerhalb des Blocks an Adresse 8.]"));
+
+    // A while loop whose head lies elsewhere than its own condition list.
+    for (int head : {0, 4000}) {
+        Assembler loop;
+        loop.emit("while", {head, 19, cond(eq(num(1), num(1)))})
+            .add(byteVar(40), num(1))
+            .emit("endwhile");
+        ScriptRunner r({loop.finishRaw()});
+        r.run();
+        EXPECT_EQ(r.output(), utf8ToCp1252("[Fehler: Sprungziel " + std::to_string(head) +
+                                           " außerhalb des Blocks an Adresse 17.]"));
+        EXPECT_EQ(r.byteVar(40), 1);
+    }
 }
 
 TEST(MalformedCode, JumpJustPastTheEndEndsTheBlockQuietly) {

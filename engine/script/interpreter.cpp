@@ -64,15 +64,19 @@ void ScriptCall::endWith(std::string_view text) {
 }
 
 // A story load inside a call replaces the code area; the cursor follows it.
+// So do the cursors of every call waiting for this one, at once, so that a
+// return to them needs no test.
 void ScriptCall::followNewCodeArea() {
     const std::vector<uint8_t>& area = engine.world.codeArea;
-    code_ = area.data();
-    for (BlockLevel& level : levels_)
-        level.headHasRoom = false;
-    if (area.size() < end_) {
-        end_ = static_cast<uint32_t>(area.size());
-        begin_ = std::min(begin_, end_);
-        position_ = std::min(position_, end_);
+    for (ScriptCall* call = this; call; call = call->caller_) {
+        call->code_ = area.data();
+        for (BlockLevel& level : call->levels_)
+            level.headHasRoom = false;
+        if (area.size() < call->end_) {
+            call->end_ = static_cast<uint32_t>(area.size());
+            call->begin_ = std::min(call->begin_, call->end_);
+            call->position_ = std::min(call->position_, call->end_);
+        }
     }
 }
 

@@ -171,15 +171,15 @@ class RunLoop {
         pullCursor();
         return true;
     }
-    // Ends a call that enterCall started; its caller goes on.
+    // Ends a call that enterCall started; its caller goes on. A story loaded
+    // inside the call has already moved the caller's cursor to the new code
+    // area (see ScriptCall::followNewCodeArea).
     [[gnu::always_inline]] void leaveCall() {
         MachineState& machine = cells.engine.machine;
         --machine.callDepth;
         machine.position = call->callerPosition_;
         call = call->caller_;
         machine.currentCall = call;
-        // A story loaded by the callee replaces the code area.
-        call->refreshCodeArea();
         pullCursor();
     }
 

@@ -238,5 +238,54 @@ TEST(RunLoop, AnEndlessLoopDeepDownEndsEveryWaitingCall) {
     EXPECT_EQ(text.find("[Fehler", 1), std::string::npos) << text;
 }
 
+// A host that loads the story afresh when the first text box shows, as a
+// story loaded by code inside a call would: the world, code area included,
+// is replaced and the old one freed.
+class ReloadingHost : public test::ScriptedHost {
+  public:
+    Engine* engine = nullptr;
+    std::vector<uint8_t> story;
+    void showTextBox(const std::vector<std::string>& lines) override {
+        ScriptedHost::showTextBox(lines);
+        if (textBoxes.size() == 1) loadStoryBytes(*engine, story, "test.vux");
+    }
+};
+
+TEST(RunLoop, WaitingCallsFollowAStoryLoadedInsideARoutine) {
+    Assembler outer;
+    outer.repeat();
+    outer.add(byteVar(41), num(1));
+    outer.while_(cond(lt(byteVar(43), num(2)))); // a loop level open across the call
+    outer.add(byteVar(43), num(1));
+    outer.callRoutine(2);
+    outer.end();
+    outer.assign(byteVar(43), num(0));
+    outer.add(byteVar(42), num(1));
+    outer.until(cond(eq(byteVar(41), num(3))));
+    Assembler inner;
+    inner.emit("textbox", {5, num(1)});
+    inner.add(byteVar(40), num(1));
+    Story story;
+    story.setText(0, std::vector<std::string>(230, "x"));
+    story.setText(5, {"Zeile"});
+    story.addRoutine(outer.finish());
+    story.addRoutine(inner.finish());
+
+    ReloadingHost host;
+    Engine engine(host);
+    host.engine = &engine;
+    host.story = storykit::writeStory(story);
+    loadStoryBytes(engine, host.story, "test.vux");
+    runRoutine(engine, 1);
+    // The load in the first call reset the variables: that pass's while
+    // loop counts afresh (three calls in all), and three passes of two calls
+    // each follow.
+    EXPECT_EQ(host.textBoxes.size(), 9u);
+    EXPECT_EQ(engine.world.byteVariables[40], 9);
+    EXPECT_EQ(engine.world.byteVariables[41], 3);
+    EXPECT_EQ(engine.world.byteVariables[42], 4);
+    EXPECT_EQ(engine.machine.callDepth, 0);
+}
+
 } // namespace
 } // namespace rux

@@ -273,8 +273,10 @@ struct World {
     RoomRecord* findRoom(uint8_t id);
     const NumberedText* findExitMessage(uint8_t id) const;
     const NumberedCode* findExitRoutine(uint8_t id) const { return findNumbered(exitRoutines, id); }
-    const NumberedCode* findRoutine(uint8_t id) const { return findNumbered(routines, id); }
-    const NumberedCode* findTextRoutine(uint8_t id) const { return findNumbered(textRoutines, id); }
+    const NumberedCode* findRoutine(uint8_t id) const { return findNumbered(routines, id, 1); }
+    const NumberedCode* findTextRoutine(uint8_t id) const {
+        return findNumbered(textRoutines, id, 1);
+    }
     const ActionRecord* findAction(uint8_t id) const;
     // Entry k (from 0) of the state names; empty if there is none.
     std::string_view nthStateName(std::size_t k) const;
@@ -333,15 +335,17 @@ struct World {
     // The loader, the only one to fill the numbered code lists, numbers them
     // consecutively (entry k has the id of the first entry plus k), so that
     // calls find an id by its distance from the first; a list numbered
-    // otherwise is searched.
+    // otherwise is searched. Routines and text routines start at 1.
     static const NumberedCode* findNumbered(const std::vector<NumberedCode>& list, uint8_t id) {
-        if (!list.empty()) {
-            // Wraps round below the first id; the id test then sorts it out.
-            const std::size_t at = static_cast<uint8_t>(id - list.front().id);
-            // Compared in bytes, so that the list's length needs no division.
-            if (at * sizeof(NumberedCode) < list.size() * sizeof(NumberedCode) && list[at].id == id)
-                return &list[at];
-        }
+        return list.empty() ? nullptr : findNumbered(list, id, list.front().id);
+    }
+    static const NumberedCode* findNumbered(const std::vector<NumberedCode>& list, uint8_t id,
+                                            uint8_t firstId) {
+        // Wraps round below the first id; the id test then sorts it out.
+        const std::size_t at = static_cast<uint8_t>(id - firstId);
+        // Compared in bytes, so that the list's length needs no division.
+        if (at * sizeof(NumberedCode) < list.size() * sizeof(NumberedCode) && list[at].id == id)
+            return &list[at];
         return searchNumberedCode(list, id);
     }
     static const NumberedCode* searchNumberedCode(const std::vector<NumberedCode>& list,

@@ -323,9 +323,9 @@ class RunLoop {
         pc += 4;
         return true;
     }
-    // The outcome of a comparison, picked from all three without a jump.
-    [[gnu::always_inline]] static bool compareWithoutBranch(int32_t a, uint8_t relation,
-                                                            int32_t b) {
+    // ScriptCall::compare written as a choice among all three outcomes,
+    // which the compiler folds into the branch on the outcome that follows.
+    [[gnu::always_inline]] static bool pickComparison(int32_t a, uint8_t relation, int32_t b) {
         const bool less = a < b;
         const bool greater = a > b;
         const bool equal = a == b;
@@ -344,7 +344,7 @@ class RunLoop {
         int32_t b;
         if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) [[unlikely]]
             return false;
-        holds = compareWithoutBranch(a, p[3], b);
+        holds = pickComparison(a, p[3], b);
         pc += 7;
         return true;
     }
@@ -363,14 +363,6 @@ class RunLoop {
     // The same for the jump back to a loop's head: true when the jump is
     // made and room for a single comparison follows its target; false, and
     // nothing done, otherwise (goTo then decides).
-    // The same for a while loop whose head was found roomy when it started.
-    [[gnu::always_inline]] bool jumpToRoomyHead(const BlockLevel& loopLevel) {
-        if (!loopLevel.headHasRoom || jumpsLeft <= 0) [[unlikely]]
-            return false;
-        --jumpsLeft;
-        pc = begin + loopLevel.loopPosition - 1;
-        return true;
-    }
     [[gnu::always_inline]] bool jumpBeforeComparison(uint16_t blockPosition) {
         const std::uintptr_t target = reinterpret_cast<std::uintptr_t>(begin) + blockPosition - 1;
         if (blockPosition == 0 || target + 7 >= reinterpret_cast<std::uintptr_t>(end) ||
@@ -378,6 +370,15 @@ class RunLoop {
             return false;
         --jumpsLeft;
         pc = reinterpret_cast<const uint8_t*>(target);
+        return true;
+    }
+    // The same for a while loop whose head was found roomy when it started:
+    // its position needs no test.
+    [[gnu::always_inline]] bool jumpToRoomyHead(const BlockLevel& loopLevel) {
+        if (!loopLevel.headHasRoom || jumpsLeft <= 0) [[unlikely]]
+            return false;
+        --jumpsLeft;
+        pc = begin + loopLevel.loopPosition - 1;
         return true;
     }
 

@@ -293,7 +293,6 @@ class RunLoop {
         }
         return cells.read(type, index, value);
     }
-
     // The usual cases of the instructions below, done at once when every
     // operand needs no hand-over and the instruction is not the block's
     // last: true when done (the cursor is then past the instruction), false
@@ -336,14 +335,29 @@ class RunLoop {
         return holdsMoreThan(7) && comparisonAt(holds);
     }
     // The same where more than 7 bytes are known to follow the cursor.
-    [[gnu::always_inline]] bool comparisonAt(bool& holds) {
+    //
+    // A loop's head mostly compares the loop's counter with its limit. A
+    // counter that may pass 255 needs a long variable, and its limit then
+    // mostly lies beyond a number's range, in a long constant: loop heads
+    // test those two first, other comparisons byte variables and numbers.
+    template <bool loopHead = false> [[gnu::always_inline]] bool comparisonAt(bool& holds) {
         if (pc[0] != conditionCompare || pc[6] != connectorEnd) [[unlikely]]
             return false;
         const uint8_t* p = pc;
         int32_t a;
         int32_t b;
-        if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) [[unlikely]]
-            return false;
+        if constexpr (loopHead) {
+            bool direct = cells.readCounter(p[1], p[2], a);
+            if (p[4] == directType::longConstant) [[likely]]
+                b = cells.world.longConstants[p[5]];
+            else
+                direct = direct && readComparand(p[4], p[5], b);
+            if (!direct) [[unlikely]]
+                return false;
+        } else {
+            if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) [[unlikely]]
+                return false;
+        }
         holds = pickComparison(a, p[3], b);
         pc += 7;
         return true;
@@ -595,7 +609,7 @@ whileLoop : {
     bool inside = false;
     const uint8_t* p = loop.takeBeforeComparison(4); // W head, W end, then the condition list
     if (p)
-        inside = loop.comparisonAt(holds);
+        inside = loop.comparisonAt<true>(holds);
     else if (!(p = loop.take(4)))
         RUX_NEXT_INSTRUCTION();
     if (!inside) RUX_CONDITION_LIST(holds)
@@ -618,7 +632,7 @@ endWhile:
         bool holds = false;
         bool inside = false;
         if (loop.jumpToRoomyHead(*open) || loop.jumpBeforeComparison(open->loopPosition))
-            inside = loop.comparisonAt(holds);
+            inside = loop.comparisonAt<true>(holds);
         else if (!loop.goTo(open->loopPosition))
             RUX_NEXT_INSTRUCTION();
         if (!inside) RUX_CONDITION_LIST(holds)

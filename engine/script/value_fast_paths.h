@@ -54,6 +54,14 @@ struct DirectCells {
         return read(type, index, value);
     }
 
+    // The same for the left side of a loop's head, its counter: long
+    // variables are tested first (see the loop's comparisonAt).
+    [[gnu::always_inline]] bool readCounter(uint8_t type, uint8_t index, int32_t& value) const {
+        if (type == directType::longVariable) [[likely]]
+            return readLongVariable(index, value);
+        return readVariable(type, index, value);
+    }
+
     // 10 is computed, 248..255 are locals.
     [[gnu::always_inline]] bool readByteVariable(uint8_t index, int32_t& value) const {
         if (index >= 248) {

@@ -138,6 +138,55 @@ ScriptRunner atAreaEnd(Assembler& a) {
     return r;
 }
 
+TEST(RunLoop, LoopHeadsCompareEveryKindOfCell) {
+    // Each loop counts its left side up to the right side.
+    Story story;
+    story.longConstants = {0, 0, 77, 5000}; // constants 3 and 4
+    Assembler a;
+    a.assign(byteVar(41), num(7)).assign(longVar(33), longConst(3)).add(longVar(33), num(223));
+    const std::vector<std::pair<Operand, Operand>> loops = {
+        {byteVar(40), num(12)},      {local(3), num(34)},        {longVar(30), longConst(4)},
+        {longVar(1), num(9)},        {longVar(31), byteVar(41)}, {longVar(32), longVar(33)},
+        {byteVar(42), longConst(3)}, {local(2), longConst(3)},   {longVar(34), num(250)},
+    };
+    for (const auto& [left, right] : loops) {
+        a.assign(left, num(0));
+        a.while_(cond(lt(left, right))).add(left, num(1)).end();
+        a.add(longVar(20), num(1));
+    }
+
+    // A constant on the left counts the right side down.
+    a.assign(longVar(35), num(100));
+    a.while_(cond(lt(longConst(3), longVar(35)))).sub(longVar(35), num(1)).end();
+    a.assign(byteVar(43), local(3)).assign(byteVar(44), local(2));
+    // The turn counter, a redirected cell, counted on from where the turn
+    // driver left it.
+    Assembler turns;
+    turns.while_(cond(lt(longVar(1), num(15)))).add(longVar(1), num(1)).add(longVar(21), num(1));
+    turns.end();
+    ScriptRunner r({a.finish(), turns.finish()}, story);
+    r.run();
+    EXPECT_EQ(r.world().scene.turnCounter, 9);
+    r.world().scene.turnCounter = 20;
+    r.run(2);
+    EXPECT_EQ(r.longVar(21), 0);
+    r.world().scene.turnCounter = 12;
+    r.run(2);
+    EXPECT_EQ(r.longVar(21), 3);
+    EXPECT_EQ(r.longVar(20), 9);
+    EXPECT_EQ(r.byteVar(40), 12);
+    EXPECT_EQ(r.byteVar(43), 34);
+    EXPECT_EQ(r.longVar(30), 5000);
+    EXPECT_EQ(r.world().scene.turnCounter, 15);
+    EXPECT_EQ(r.longVar(31), 7);
+    EXPECT_EQ(r.longVar(32), 300);
+    EXPECT_EQ(r.byteVar(42), 77);
+    EXPECT_EQ(r.byteVar(44), 77);
+    EXPECT_EQ(r.longVar(34), 251); // number 250 stands for 251
+    EXPECT_EQ(r.longVar(35), 77);
+    EXPECT_EQ(r.output(), "");
+}
+
 TEST(RunLoop, BlocksEndWhereTheirLastInstructionEnds) {
     // The last block fills the code area to its very last byte.
     Assembler last;

@@ -158,8 +158,10 @@ class RunLoop {
             return false;
         --jumpsLeft;
         const auto callerPosition = static_cast<uint32_t>(pc - call->code_);
+        // The caller's instruction start needs no update: nothing reads it
+        // while the caller waits, and it is taken afresh when it next hands
+        // over.
         call->position_ = callerPosition;
-        call->instructionStart_ = static_cast<uint32_t>(call->instructionAt_ - call->code_);
         machine.position = callerPosition;
         const int depth = ++machine.callDepth;
         machine.frames[depth].fill(0);

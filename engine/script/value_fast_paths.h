@@ -74,7 +74,8 @@ struct DirectCells {
     }
     // 0..5 are redirected cells.
     [[gnu::always_inline]] bool readLongVariable(uint8_t index, int32_t& value) const {
-        if (index <= 5) return false;
+        if (index <= 5) [[unlikely]]
+            return false;
         value = world.longVariables[index];
         return true;
     }

@@ -354,11 +354,10 @@ class RunLoop {
         const bool equal = a == b;
         return relation == relationLess ? less : relation == relationGreater ? greater : equal;
     }
-    // A condition list that is a single comparison: `holds` has its outcome.
-    [[gnu::always_inline]] bool comparisonInside(bool& holds) {
-        return holdsMoreThan(7) && comparisonAt(holds);
-    }
-    // The same where more than 7 bytes are known to follow the cursor.
+    // A condition list at the cursor that is a single comparison of cells
+    // that need no hand-over, where more than 7 bytes are known to follow:
+    // true with its outcome in `holds` (the cursor then past it); false,
+    // and nothing read, otherwise.
     //
     // A loop's head mostly compares the loop's counter with its limit. A
     // counter that may pass 255 needs a long variable, and its limit then
@@ -391,20 +390,24 @@ class RunLoop {
         return true;
     }
 
-    // An instruction's first n bytes when a condition list follows them
-    // with room for a single comparison before the block's end (see
-    // comparisonAt); none, and nothing done, otherwise. One test of the
-    // bounds thus serves both.
-    [[gnu::always_inline]] const uint8_t* takeBeforeComparison(std::size_t n) {
-        if (!holdsMoreThan(n + 7)) [[unlikely]]
-            return nullptr;
-        const uint8_t* bytes = pc;
-        pc += n;
-        return bytes;
+    // The two words that open a while or an if, and the condition list
+    // after them when it is a single comparison with room before the block's
+    // end (see comparisonAt): `inside` then tells it was read, with its
+    // outcome in `holds`; otherwise the list is still to be read. One test of
+    // the bounds serves both. None when the block ends within the words (the
+    // call has then ended).
+    template <bool loopHead = false>
+    [[gnu::always_inline]] const uint8_t* headerAndComparison(bool& holds, bool& inside) {
+        if (!holdsMoreThan(4 + 7)) [[unlikely]]
+            return take(4);
+        const uint8_t* words = pc;
+        pc += 4;
+        inside = comparisonAt<loopHead>(holds);
+        return words;
     }
-    // The same for the jump back to a loop's head: true when the jump is
-    // made and room for a single comparison follows its target; false, and
-    // nothing done, otherwise (goTo then decides).
+    // The jump back to a loop's head: true when the jump is made and room
+    // for a single comparison follows its target; false, and nothing done,
+    // otherwise (goTo then decides).
     [[gnu::always_inline]] bool jumpBeforeComparison(uint16_t blockPosition) {
         const std::uintptr_t target = reinterpret_cast<std::uintptr_t>(begin) + blockPosition - 1;
         if (blockPosition == 0 || target + 7 >= reinterpret_cast<std::uintptr_t>(end) ||
@@ -635,11 +638,8 @@ whileLoop : {
     loop.markInstruction();
     bool holds = false;
     bool inside = false;
-    const uint8_t* p = loop.takeBeforeComparison(4); // W head, W end, then the condition list
-    if (p)
-        inside = loop.comparisonAt<true>(holds);
-    else if (!(p = loop.take(4)))
-        RUX_NEXT_INSTRUCTION();
+    const uint8_t* p = loop.headerAndComparison<true>(holds, inside); // W head, W end
+    if (!p) RUX_NEXT_INSTRUCTION();
     if (!inside) RUX_CONDITION_LIST(holds)
     if (BlockLevel* opened = loop.openBlock()) {
         opened->loopPosition = wordAt(p);
@@ -675,11 +675,8 @@ ifBlock : {
     loop.markInstruction();
     bool holds = false;
     bool inside = false;
-    const uint8_t* p = loop.takeBeforeComparison(4); // W else, W end, then the condition list
-    if (p)
-        inside = loop.comparisonAt(holds);
-    else if (!(p = loop.take(4)))
-        RUX_NEXT_INSTRUCTION();
+    const uint8_t* p = loop.headerAndComparison(holds, inside); // W else, W end
+    if (!p) RUX_NEXT_INSTRUCTION();
     if (!inside) RUX_CONDITION_LIST(holds)
     if (BlockLevel* opened = loop.openBlock()) {
         const uint16_t elsePosition = wordAt(p);

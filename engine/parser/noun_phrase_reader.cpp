@@ -45,7 +45,6 @@ struct PhraseReading {
     NumberKind numberKind = NumberKind::None; // K
     bool articleRead = false;                 // a definite or indefinite article (a count is none)
     bool nounRead = false;
-    int style = strongEndings;
     uint8_t failurePosition = 0; // 0: the start
 };
 
@@ -107,7 +106,9 @@ bool phraseChosenByHook(Engine& engine, PhraseReading& r, uint8_t start) {
     if (parser.parsePosition < start || parser.parsePosition > parser.words.wordCount)
         parser.parsePosition = start;
     if (chosen == 0) {
+        // The words are read afresh, with the endings of a phrase without article.
         parser.parsePosition = start;
+        parser.endingStyle = strongEndings;
         return false;
     }
     world.command.object1 = 0;
@@ -178,19 +179,19 @@ bool readCountOrArticle(Engine& engine, PhraseReading& r, NounPhrase& target) {
     target.number = value;
     const std::string_view word = wordAt(engine, parser.parsePosition);
     if (r.numberKind == NumberKind::Count) {
-        r.style = mixedEndings;
+        parser.endingStyle = mixedEndings;
         target.count = static_cast<uint8_t>(value);
         r.articleGender = pluralClass;
     } else if (r.numberKind == NumberKind::None) {
         for (uint8_t g = 0; g < genderClasses; ++g)
             if (word == definiteArticles[c][g]) r.articleGender = g;
         if (r.articleGender != none) {
-            r.style = weakEndings;
+            parser.endingStyle = weakEndings;
         } else {
             for (uint8_t g = masculineClass; g < genderClasses; ++g)
                 if (word == indefiniteArticles[c][g]) r.articleGender = g;
             if (r.articleGender != none) {
-                r.style = mixedEndings;
+                parser.endingStyle = mixedEndings;
                 if (parser.mainObjectMode) target.count = 1;
             }
         }
@@ -224,7 +225,8 @@ void readAdjectives(Engine& engine, PhraseReading& r, NounPhrase& target) {
                 if (word.size() > stem.size() && word.compare(0, stem.size(), stem) == 0) {
                     const std::string_view ending = std::string_view(word).substr(stem.size());
                     for (uint8_t g = 0; g < genderClasses; ++g)
-                        if (ending == adjectiveEndingFor(r.style, r.grammaticalCase, g)) {
+                        if (ending ==
+                            adjectiveEndingFor(parser.endingStyle, r.grammaticalCase, g)) {
                             gender = g;
                             withEnding = true;
                         }
@@ -405,6 +407,9 @@ uint8_t readNounPhrase(Engine& engine, uint8_t grammaticalCase, NounPhrase& targ
     r.grammaticalCase = static_cast<uint8_t>(caseIndex(grammaticalCase));
     target = NounPhrase{};
     world.byteVariables[abortFlagVariable] = 0;
+    // The ending table in use is shared with the hook's article and
+    // adjective tests.
+    parser.endingStyle = strongEndings;
 
     auto fail = [&](uint8_t position) {
         parser.parsePosition = position != 0 ? position : start;

@@ -12,6 +12,7 @@
 #include "engine/text/noun_phrases.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace rux {
 
@@ -68,20 +69,34 @@ uint8_t objectGender(const World& world, uint8_t object) {
     return neuterClass;
 }
 
-// Whether `word` is a noun of the object or one of its compounds, and the
-// noun's gender class.
+// Whether `word` equals the parts joined and cut to the word table's 12
+// characters, without building the joined string.
+bool equalsJoinedCut(std::string_view word, std::initializer_list<std::string_view> parts) {
+    std::size_t total = 0;
+    for (const std::string_view part : parts)
+        total += part.size();
+    if (word.size() != std::min(total, wordLength)) return false;
+    std::size_t at = 0;
+    for (const std::string_view part : parts) {
+        const std::size_t n = std::min(part.size(), word.size() - at);
+        if (word.compare(at, n, part.substr(0, n)) != 0) return false;
+        at += n;
+    }
+    return true;
+}
+
+// Whether `word` is the noun, its dative plural or one of its compounds
+// with the object's prefixes (joined or hyphenated, cut to 12 characters).
 bool matchesNoun(std::string_view word, const WordEntry& noun,
                  const std::vector<std::string>& prefixes) {
     if (word.empty()) return false;
     if (word == noun.word) return true;
     if (noun.form == pluralClass && isNounWithN(word, noun.word)) return true;
     for (const std::string& prefix : prefixes) {
-        if (word.size() < prefix.size() || word.compare(0, prefix.size(), prefix) != 0) continue;
-        // Compounds are compared in their first 12 characters, as typed
-        // words are kept.
-        const std::string joined = shortString(prefix + noun.word, wordLength);
-        const std::string hyphenated = shortString(prefix + "-" + noun.word, wordLength);
-        if (word == joined || word == hyphenated) return true;
+        if (prefix.size() > word.size() || word.compare(0, prefix.size(), prefix) != 0) continue;
+        if (equalsJoinedCut(word, {prefix, noun.word}) ||
+            equalsJoinedCut(word, {prefix, "-", noun.word}))
+            return true;
     }
     return false;
 }
@@ -147,7 +162,7 @@ PronounReading readPronoun(Engine& engine, PhraseReading& r, NounPhrase& target)
     return PronounReading::None;
 }
 
-// "ich", "du", "sich" and "$".
+// "ich", "du", "sich", and "$" or a quoted passage for the quoted text.
 bool readPerson(Engine& engine, PhraseReading& r) {
     const std::string_view word = wordAt(engine, engine.parser.parsePosition);
     const uint8_t addressee = engine.world.scene.addressee;
@@ -162,8 +177,8 @@ bool readPerson(Engine& engine, PhraseReading& r) {
                  : command.firstObject != 0  ? command.firstObject
                  : command.secondObject != 0 ? command.secondObject
                                              : secondPersonObject;
-    else if (word == "$")
-        object = quotedTextObject;
+    else if (word == "$" || (!word.empty() && word.front() == '"'))
+        object = quotedTextObject; // "$" or the quoted passage itself
     if (object == 0) return false;
     r.nouns.insert(object);
     return true;
@@ -411,10 +426,19 @@ uint8_t readNounPhrase(Engine& engine, uint8_t grammaticalCase, NounPhrase& targ
     // adjective tests.
     parser.endingStyle = strongEndings;
 
+    // The phrase judges only the errors it finds itself: a code that was
+    // pending before (the sentence's "no verb" while an addressed character
+    // is read) stays when the phrase adds none.
+    const uint8_t pendingError = parseError(engine);
+    parseError(engine) = 0;
+    auto keepPendingError = [&] {
+        if (parseError(engine) == 0) parseError(engine) = pendingError;
+    };
     auto fail = [&](uint8_t position) {
         parser.parsePosition = position != 0 ? position : start;
         target = kept;
         parser.articleSeen = r.articleRead;
+        keepPendingError();
         return uint8_t{0};
     };
 
@@ -460,6 +484,7 @@ uint8_t readNounPhrase(Engine& engine, uint8_t grammaticalCase, NounPhrase& targ
         target.count = static_cast<uint8_t>(target.number);
     }
     parser.articleSeen = r.articleRead;
+    keepPendingError();
     return lowestMember(objects);
 }
 

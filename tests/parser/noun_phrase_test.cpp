@@ -91,6 +91,7 @@ TEST(NounPhrases, ReadInEachCase) {
         {"mich", 1, false, 251, 99, 0, 0, 1},
         {"dich", 1, false, 251, 99, 0, 0, 1},
         {"$", 1, false, 252, 99, 0, 0, 1},
+        {"\"nimm die Lampe\"", 1, false, 252, 99, 0, 0, 1},
         {"ihn", 1, false, 0, 0, 0, 5, 1},
         {"xyzzy", 1, false, 0, 0, 0, 0, 1},
     };
@@ -151,6 +152,19 @@ TEST(NounPhrases, AFailureLeavesNoTrace) {
         EXPECT_TRUE(phrase.objects.contains(7)) << line;
         EXPECT_EQ(f.parser().parsePosition, 2) << line;
     }
+}
+
+TEST(NounPhrases, APendingErrorNeitherBlocksNorIsLost) {
+    ParserFixture f(phraseStory());
+    NounPhrase phrase;
+    f.type("Mann, geh");
+    f.world().byteVariables[14] = 2; // no verb: perhaps an addressed character
+    EXPECT_EQ(readNounPhrase(f.engine(), 0, phrase), 10);
+    EXPECT_EQ(f.parseError(), 2);
+    f.type("xyzzy");
+    f.world().byteVariables[14] = 2;
+    EXPECT_EQ(readNounPhrase(f.engine(), 0, phrase), 0);
+    EXPECT_EQ(f.parseError(), 2);
 }
 
 TEST(NounPhrases, PronounsReferToRealObjectsOnly) {

@@ -286,10 +286,11 @@ void readNoun(Engine& engine, PhraseReading& r, NounPhrase& target, int frame, u
         const ObjectRecord& object = world.objects[n];
         for (const WordEntry& noun : object.nouns) {
             if (!matchesNoun(word, noun, object.nounPrefixes)) continue;
-            if (frame != noGenderFrame && noun.form != expected && noun.form != alsoExpected)
-                continue;
+            // A gender byte out of range from the story counts as neuter.
+            const auto form = static_cast<uint8_t>(genderIndex(noun.form));
+            if (frame != noGenderFrame && form != expected && form != alsoExpected) continue;
             r.nouns.insert(static_cast<uint8_t>(n));
-            r.phraseGender = std::min<uint8_t>(r.phraseGender, noun.form);
+            r.phraseGender = std::min(r.phraseGender, form);
             if (!textSet) {
                 appendCapitalised(target.text, typedWord(engine, parser.parsePosition));
                 textSet = true;
@@ -374,7 +375,7 @@ void readAdjectivesAlone(Engine& engine, PhraseReading& r, NounPhrase& target) {
         for (const WordEntry& noun : world.objects[n].nouns)
             if (noun.word.empty()) {
                 r.nouns.insert(static_cast<uint8_t>(n));
-                r.phraseGender = noun.form;
+                r.phraseGender = static_cast<uint8_t>(genderIndex(noun.form));
             }
     }
     const NounPhrase& retained = engine.parser.retainedPhrase;

@@ -12,6 +12,7 @@
 #include "engine/text/noun_phrases.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace rux {
 
@@ -45,7 +46,6 @@ struct PhraseReading {
     NumberKind numberKind = NumberKind::None; // K
     bool articleRead = false;                 // a definite or indefinite article (a count is none)
     bool nounRead = false;
-    int style = strongEndings;
     uint8_t failurePosition = 0; // 0: the start
 };
 
@@ -69,20 +69,34 @@ uint8_t objectGender(const World& world, uint8_t object) {
     return neuterClass;
 }
 
-// Whether `word` is a noun of the object or one of its compounds, and the
-// noun's gender class.
+// Whether `word` equals the parts joined and cut to the word table's 12
+// characters, without building the joined string.
+bool equalsJoinedCut(std::string_view word, std::initializer_list<std::string_view> parts) {
+    std::size_t total = 0;
+    for (const std::string_view part : parts)
+        total += part.size();
+    if (word.size() != std::min(total, wordLength)) return false;
+    std::size_t at = 0;
+    for (const std::string_view part : parts) {
+        const std::size_t n = std::min(part.size(), word.size() - at);
+        if (word.compare(at, n, part.substr(0, n)) != 0) return false;
+        at += n;
+    }
+    return true;
+}
+
+// Whether `word` is the noun, its dative plural or one of its compounds
+// with the object's prefixes (joined or hyphenated, cut to 12 characters).
 bool matchesNoun(std::string_view word, const WordEntry& noun,
                  const std::vector<std::string>& prefixes) {
     if (word.empty()) return false;
     if (word == noun.word) return true;
     if (noun.form == pluralClass && isNounWithN(word, noun.word)) return true;
     for (const std::string& prefix : prefixes) {
-        if (word.size() < prefix.size() || word.compare(0, prefix.size(), prefix) != 0) continue;
-        // Compounds are compared in their first 12 characters, as typed
-        // words are kept.
-        const std::string joined = shortString(prefix + noun.word, wordLength);
-        const std::string hyphenated = shortString(prefix + "-" + noun.word, wordLength);
-        if (word == joined || word == hyphenated) return true;
+        if (prefix.size() > word.size() || word.compare(0, prefix.size(), prefix) != 0) continue;
+        if (equalsJoinedCut(word, {prefix, noun.word}) ||
+            equalsJoinedCut(word, {prefix, "-", noun.word}))
+            return true;
     }
     return false;
 }
@@ -107,7 +121,9 @@ bool phraseChosenByHook(Engine& engine, PhraseReading& r, uint8_t start) {
     if (parser.parsePosition < start || parser.parsePosition > parser.words.wordCount)
         parser.parsePosition = start;
     if (chosen == 0) {
+        // The words are read afresh, with the endings of a phrase without article.
         parser.parsePosition = start;
+        parser.endingStyle = strongEndings;
         return false;
     }
     world.command.object1 = 0;
@@ -146,7 +162,7 @@ PronounReading readPronoun(Engine& engine, PhraseReading& r, NounPhrase& target)
     return PronounReading::None;
 }
 
-// "ich", "du", "sich" and "$".
+// "ich", "du", "sich", and "$" or a quoted passage for the quoted text.
 bool readPerson(Engine& engine, PhraseReading& r) {
     const std::string_view word = wordAt(engine, engine.parser.parsePosition);
     const uint8_t addressee = engine.world.scene.addressee;
@@ -161,8 +177,8 @@ bool readPerson(Engine& engine, PhraseReading& r) {
                  : command.firstObject != 0  ? command.firstObject
                  : command.secondObject != 0 ? command.secondObject
                                              : secondPersonObject;
-    else if (word == "$")
-        object = quotedTextObject;
+    else if (word == "$" || (!word.empty() && word.front() == '"'))
+        object = quotedTextObject; // "$" or the quoted passage itself
     if (object == 0) return false;
     r.nouns.insert(object);
     return true;
@@ -178,19 +194,19 @@ bool readCountOrArticle(Engine& engine, PhraseReading& r, NounPhrase& target) {
     target.number = value;
     const std::string_view word = wordAt(engine, parser.parsePosition);
     if (r.numberKind == NumberKind::Count) {
-        r.style = mixedEndings;
+        parser.endingStyle = mixedEndings;
         target.count = static_cast<uint8_t>(value);
         r.articleGender = pluralClass;
     } else if (r.numberKind == NumberKind::None) {
         for (uint8_t g = 0; g < genderClasses; ++g)
             if (word == definiteArticles[c][g]) r.articleGender = g;
         if (r.articleGender != none) {
-            r.style = weakEndings;
+            parser.endingStyle = weakEndings;
         } else {
             for (uint8_t g = masculineClass; g < genderClasses; ++g)
                 if (word == indefiniteArticles[c][g]) r.articleGender = g;
             if (r.articleGender != none) {
-                r.style = mixedEndings;
+                parser.endingStyle = mixedEndings;
                 if (parser.mainObjectMode) target.count = 1;
             }
         }
@@ -224,7 +240,8 @@ void readAdjectives(Engine& engine, PhraseReading& r, NounPhrase& target) {
                 if (word.size() > stem.size() && word.compare(0, stem.size(), stem) == 0) {
                     const std::string_view ending = std::string_view(word).substr(stem.size());
                     for (uint8_t g = 0; g < genderClasses; ++g)
-                        if (ending == adjectiveEndingFor(r.style, r.grammaticalCase, g)) {
+                        if (ending ==
+                            adjectiveEndingFor(parser.endingStyle, r.grammaticalCase, g)) {
                             gender = g;
                             withEnding = true;
                         }
@@ -269,10 +286,11 @@ void readNoun(Engine& engine, PhraseReading& r, NounPhrase& target, int frame, u
         const ObjectRecord& object = world.objects[n];
         for (const WordEntry& noun : object.nouns) {
             if (!matchesNoun(word, noun, object.nounPrefixes)) continue;
-            if (frame != noGenderFrame && noun.form != expected && noun.form != alsoExpected)
-                continue;
+            // A gender byte out of range from the story counts as neuter.
+            const auto form = static_cast<uint8_t>(genderIndex(noun.form));
+            if (frame != noGenderFrame && form != expected && form != alsoExpected) continue;
             r.nouns.insert(static_cast<uint8_t>(n));
-            r.phraseGender = std::min<uint8_t>(r.phraseGender, noun.form);
+            r.phraseGender = std::min(r.phraseGender, form);
             if (!textSet) {
                 appendCapitalised(target.text, typedWord(engine, parser.parsePosition));
                 textSet = true;
@@ -357,7 +375,7 @@ void readAdjectivesAlone(Engine& engine, PhraseReading& r, NounPhrase& target) {
         for (const WordEntry& noun : world.objects[n].nouns)
             if (noun.word.empty()) {
                 r.nouns.insert(static_cast<uint8_t>(n));
-                r.phraseGender = noun.form;
+                r.phraseGender = static_cast<uint8_t>(genderIndex(noun.form));
             }
     }
     const NounPhrase& retained = engine.parser.retainedPhrase;
@@ -405,11 +423,23 @@ uint8_t readNounPhrase(Engine& engine, uint8_t grammaticalCase, NounPhrase& targ
     r.grammaticalCase = static_cast<uint8_t>(caseIndex(grammaticalCase));
     target = NounPhrase{};
     world.byteVariables[abortFlagVariable] = 0;
+    // The ending table in use is shared with the hook's article and
+    // adjective tests.
+    parser.endingStyle = strongEndings;
 
+    // The phrase judges only the errors it finds itself: a code that was
+    // pending before (the sentence's "no verb" while an addressed character
+    // is read) stays when the phrase adds none.
+    const uint8_t pendingError = parseError(engine);
+    parseError(engine) = 0;
+    auto keepPendingError = [&] {
+        if (parseError(engine) == 0) parseError(engine) = pendingError;
+    };
     auto fail = [&](uint8_t position) {
         parser.parsePosition = position != 0 ? position : start;
         target = kept;
         parser.articleSeen = r.articleRead;
+        keepPendingError();
         return uint8_t{0};
     };
 
@@ -455,6 +485,7 @@ uint8_t readNounPhrase(Engine& engine, uint8_t grammaticalCase, NounPhrase& targ
         target.count = static_cast<uint8_t>(target.number);
     }
     parser.articleSeen = r.articleRead;
+    keepPendingError();
     return lowestMember(objects);
 }
 

@@ -23,6 +23,7 @@ class CaptureScope {
     Engine& engine_;
     bool outerMode_;
     std::string outerText_;
+    bool outerCapital_;
 };
 
 } // namespace rux

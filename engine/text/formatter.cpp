@@ -1,9 +1,12 @@
 #include "engine/text/formatter.h"
 
 #include "engine/engine.h"
+#include "engine/script/clock.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/values.h"
+#include "engine/text/capital_scope.h"
 #include "engine/text/case_functions.h"
+#include "engine/text/lists.h"
 #include "engine/text/markup_reader.h"
 #include "engine/text/noun_phrases.h"
 #include "engine/text/numbers.h"
@@ -54,18 +57,6 @@ void emit(Engine& engine, std::string_view text, bool capitalise) {
 
 void emitFormatted(Engine& engine, std::string_view text, bool capitalise) {
     formatText(engine, text, capitalise ? FirstLetter::Capital : FirstLetter::AsWritten);
-}
-
-// "hh:mm" of the game clock, each number with a leading zero below 10.
-void emitClock(Engine& engine, int hours, int minutes) {
-    char clock[8]; // hours and minutes are bytes: at most "255:255"
-    char* end = clock;
-    for (const int value : {hours, minutes}) {
-        if (end != clock) *end++ = ':';
-        if (value < 10) *end++ = '0';
-        end = std::to_chars(end, std::end(clock), value).ptr;
-    }
-    outputText(engine, std::string_view(clock, static_cast<std::size_t>(end - clock)));
 }
 
 bool namesNoObject(const Engine& engine, uint8_t object) {
@@ -132,7 +123,7 @@ void systemText(Engine& engine, MarkupReader& in) {
     case 'k': outputText(engine, w.storyLabel); break;
     case 'V': outputText(engine, "2.0"); break;
     case 'D': outputText(engine, "21-10-2000"); break;
-    case 'T': emitClock(engine, w.byteVariables[3], w.byteVariables[2]); break;
+    case 'T': outputText(engine, ClockText(engine).view()); break;
     case 'B':
     case 'b': {
         const bool capitalise = in.previous() == 'B';
@@ -269,12 +260,13 @@ void nounEnding(Engine& engine) {
     switch (nounEndingKind(engine)) {
     case 1: outputText(engine, "n"); break;
     case 2: {
+        // As the "~" in names: "n" after a vowel, "el" or "er", else "en".
         const std::string_view line = currentDisplayLine(engine);
-        const uint8_t last = line.empty() ? 0 : static_cast<uint8_t>(line.back());
         static constexpr std::string_view vowels = "aeiou\xE4\xF6\xFC";
-        const bool vowel =
-            last != 0 && vowels.find(static_cast<char>(last)) != std::string_view::npos;
-        outputText(engine, vowel ? "n" : "en");
+        const char last = line.empty() ? 0 : line.back();
+        const bool vowel = last != 0 && vowels.find(last) != std::string_view::npos;
+        const bool elEr = line.ends_with("el") || line.ends_with("er");
+        outputText(engine, vowel || elEr ? "n" : "en");
         break;
     }
     default: break;
@@ -284,12 +276,23 @@ void nounEnding(Engine& engine) {
 void listText(Engine& engine, MarkupReader& in, bool capitalise) {
     const char fill = in.next();
     std::string& phrase = engine.text.phraseText;
-    std::replace(phrase.begin(), phrase.end(), '\x10', fill);
+    phrase = fillOpenCase(phrase, fill);
     if (capitalise && !phrase.empty()) {
         phrase[0] = capitalLetter(phrase[0]);
         if (phrase.size() > 1 && phrase[0] == '/') phrase[1] = capitalLetter(phrase[1]);
     }
-    formatText(engine, phrase); // formatting works on a copy of its own
+    // Formatting works on a copy of its own.
+    formatText(engine, phrase, capitalise ? FirstLetter::Capital : FirstLetter::AsWritten);
+}
+
+// The phrase buffer as it stands; a list whose case was never filled in
+// names its counted groups in the nominative.
+void phraseBuffer(Engine& engine) {
+    const std::string& phrase = engine.text.phraseText;
+    if (phrase.find(caseChoiceOpen) == std::string::npos)
+        formatText(engine, phrase);
+    else
+        formatText(engine, keepCaseChoices(phrase, 0));
 }
 
 void runTextRoutine(Engine& engine, int n) {
@@ -371,7 +374,7 @@ void handleCode(Engine& engine, MarkupReader& in) {
     case 'v': verbCode(engine, in, upper); break;
     case '^': outputText(engine, adjectiveEnding(engine)); break;
     case '~': nounEnding(engine); break;
-    case '@': formatText(engine, engine.text.phraseText); break;
+    case '@': phraseBuffer(engine); break;
     case 'L':
     case 'l': listText(engine, in, upper); break;
     case 'S':
@@ -405,26 +408,63 @@ std::string& workingCopy(Engine& engine) {
     return engine.text.formatScratch[engine.text.formatDepth];
 }
 
-// Formats the working copy of the current level; the caller has checked
-// that texts are not suppressed and the nesting is not too deep.
-void formatWorkingCopy(Engine& engine) {
-    TextState& state = engine.text;
-    if (state.formatDepth == 0)
+// Counts a text formatted inside the outermost one: a text that prints
+// itself more than once per level must still end. False past the limit.
+bool admitText(TextState& state) {
+    if (state.formatDepth == 0) {
         state.nestedTexts = 0;
-    else if (++state.nestedTexts > maxNestedTexts)
-        return;
-    std::string& copy = workingCopy(engine);
-    ++state.formatDepth;
+        return true;
+    }
+    return ++state.nestedTexts <= maxNestedTexts;
+}
+
+// Whether the text can be formatted at all: texts are not suppressed and
+// the nesting is not too deep.
+bool mayFormat(const Engine& engine) {
+    return engine.world.byteVariables[11] == 0 && engine.text.formatDepth < maxFormatDepth;
+}
+
+// A verb stem written with the "e" of its infinitive in "-eln" or "-ern"
+// before the regular ending («sie wandere/ve», «er lächele/ve») goes out
+// without that "e": the ending then follows «wander», «lächel» and reads
+// «wandern», «wandert», «lächelst», «wandere».
+std::string_view withoutStemE(std::string_view plain, const MarkupReader& in) {
+    const bool endingFollows = in.peekAhead(1) == 'v' && (in.peekAhead(2) | 0x20) == 'e';
+    if (endingFollows && (plain.ends_with("ere") || plain.ends_with("ele"))) plain.remove_suffix(1);
+    return plain;
+}
+
+void readCodes(Engine& engine, std::string& copy) {
     // "%" stands for an apostrophe; most texts have none.
     if (copy.find('%') != std::string::npos) std::replace(copy.begin(), copy.end(), '%', '\'');
     MarkupReader in(engine, copy);
     while (!in.atEnd()) {
-        const std::string_view plain = in.upToSlash();
+        const std::string_view plain = withoutStemE(in.upToSlash(), in);
         if (!plain.empty()) outputText(engine, plain);
         if (in.atEnd()) break;
         in.next();             // the slash
         if (in.atEnd()) break; // a slash at the very end prints nothing
         handleCode(engine, in);
+    }
+}
+
+// Formats the working copy of the current level one level deeper. A
+// capitalised text raises its first character at once when that is plain
+// text, else the first letter its markup produces.
+void formatWorkingCopy(Engine& engine, FirstLetter first) {
+    TextState& state = engine.text;
+    if (!admitText(state)) return;
+    std::string& copy = workingCopy(engine);
+    ++state.formatDepth;
+    if (first == FirstLetter::Capital && !copy.empty() && copy[0] != '/' &&
+        showsAsCharacter(copy[0])) {
+        copy[0] = capitalLetter(copy[0]);
+        readCodes(engine, copy);
+    } else if (first == FirstLetter::Capital) {
+        CapitalScope capital(engine);
+        readCodes(engine, copy);
+    } else {
+        readCodes(engine, copy);
     }
     --state.formatDepth;
 }
@@ -432,24 +472,21 @@ void formatWorkingCopy(Engine& engine) {
 } // namespace
 
 void formatText(Engine& engine, std::string_view text, FirstLetter first) {
-    TextState& state = engine.text;
-    if (engine.world.byteVariables[11] != 0 || state.formatDepth >= maxFormatDepth) return;
+    if (!mayFormat(engine)) return;
     // Names and phrases mostly hold no markup and no "%": they go out as
     // they are, without the working copy and the reading for codes.
-    if (text.find('/') == std::string_view::npos && text.find('%') == std::string_view::npos) {
-        if (state.formatDepth == 0)
-            state.nestedTexts = 0;
-        else if (++state.nestedTexts > maxNestedTexts)
-            return;
+    const bool capital = first == FirstLetter::Capital;
+    if (text.find('/') == std::string_view::npos && text.find('%') == std::string_view::npos &&
+        (!capital || text.empty() || showsAsCharacter(text[0]))) {
+        TextState& state = engine.text;
+        if (!admitText(state)) return;
         ++state.formatDepth; // a capitalised copy goes in this level's buffer
-        emit(engine, text, first == FirstLetter::Capital);
+        emit(engine, text, capital);
         --state.formatDepth;
         return;
     }
-    std::string& copy = workingCopy(engine);
-    copy.assign(text);
-    if (first == FirstLetter::Capital && !copy.empty()) copy[0] = capitalLetter(copy[0]);
-    formatWorkingCopy(engine);
+    workingCopy(engine).assign(text);
+    formatWorkingCopy(engine, first);
 }
 
 void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace) {
@@ -467,7 +504,7 @@ void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace)
         }
         return;
     }
-    if (engine.text.formatDepth >= maxFormatDepth) return;
+    if (!mayFormat(engine)) return;
     std::string_view rest = *text;
     while (true) {
         const std::size_t lf = rest.find('\n');
@@ -475,10 +512,9 @@ void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace)
         // The line goes straight into the working copy that formatting uses.
         std::string& line = workingCopy(engine);
         line.assign(rest.substr(0, lf));
-        if (engine.text.capitalizeNext) {
-            engine.text.capitalizeNext = false;
-            if (!line.empty()) line[0] = capitalLetter(line[0]);
-        }
+        const FirstLetter first =
+            engine.text.capitalizeNext ? FirstLetter::Capital : FirstLetter::AsWritten;
+        engine.text.capitalizeNext = false;
         w.byteVariables[12] = 0;
         if (!line.empty()) {
             const std::string_view tail =
@@ -493,7 +529,7 @@ void printTextMark(Engine& engine, uint8_t mark, uint8_t variant, bool addSpace)
         }
         if (!line.empty()) {
             // A routine run by an earlier line may have suppressed texts.
-            if (w.byteVariables[11] == 0) formatWorkingCopy(engine);
+            if (w.byteVariables[11] == 0) formatWorkingCopy(engine, first);
         } else if (!last) {
             paragraphBreak(engine);
         } else {

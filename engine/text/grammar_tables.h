@@ -17,6 +17,10 @@ inline constexpr int grammaticalCases = 3;
 inline constexpr int genderClasses = 4;
 inline constexpr int declensionStyles = 3;
 
+inline constexpr int afterIndefiniteStyle = 0;
+inline constexpr int afterDefiniteStyle = 1;
+inline constexpr int withoutArticleStyle = 2;
+
 inline constexpr int pluralClass = 0;
 inline constexpr int masculineClass = 1;
 inline constexpr int feminineClass = 2;
@@ -39,11 +43,12 @@ inline constexpr CaseGenderTable indefiniteArticles{{
 }};
 
 inline constexpr std::array<CaseGenderTable, declensionStyles> adjectiveEndings{{
-    // after an indefinite article, a possessive or "kein"
+    // after an indefinite article, a possessive or "kein"; their plural
+    // forms take the weak endings instead (see declensionStyleAfter)
     {{
         {"e", "er", "e", "es"},
         {"e", "en", "e", "es"},
-        {"e", "en", "en", "en"},
+        {"en", "en", "en", "en"},
     }},
     // after a definite article
     {{

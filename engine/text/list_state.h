@@ -10,9 +10,9 @@
 namespace rux {
 
 struct ListState {
-    std::string pendingItem; // the last item, held back for the conjunction
-    bool listIsPlural = false;
-    ObjectSet listedSet; // objects already named in the current listing
+    std::string pendingItem;   // the last item, held back for the conjunction
+    bool listIsPlural = false; // an item is plural (a counted group, a plural name)
+    ObjectSet listedSet;       // objects already named in the current listing
 };
 
 } // namespace rux

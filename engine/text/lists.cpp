@@ -1,8 +1,10 @@
 #include "engine/text/lists.h"
 
 #include "engine/engine.h"
+#include "engine/text/grammar_tables.h"
 #include "engine/text/noun_phrases.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace rux {
@@ -16,8 +18,7 @@ uint8_t& itemCount(Engine& engine) {
 
 void addObjectItem(Engine& engine, uint8_t object, char letter) {
     listAdd(engine, objectCode(letter, object, openCaseByte));
-    if (itemCount(engine) > 1 || engine.world.objects[object].gender == 0)
-        engine.lists.listIsPlural = true;
+    if (phraseGender(engine, object) == pluralClass) engine.lists.listIsPlural = true;
 }
 
 // An object on its own, by the list style's article.
@@ -44,7 +45,60 @@ std::vector<uint8_t> groupMembers(const Engine& engine, const ObjectSet& set, ui
     return members;
 }
 
+// A group's counted phrase for each case, between the choice bytes: the
+// markup that prints the list keeps the form for its case.
+std::string countedItem(Engine& engine, uint8_t group, int count) {
+    std::string item(1, caseChoiceOpen);
+    for (int c = 0; c < grammaticalCases; ++c) {
+        if (c > 0) item.push_back(caseChoiceNext);
+        item += countedIndefinite(engine, group, c, count);
+    }
+    item.push_back(caseChoiceClose);
+    return item;
+}
+
+int caseOfLetter(char letter) {
+    switch (letter) {
+    case '1':
+    case 'A':
+    case 'a': return 1;
+    case '2':
+    case 'D':
+    case 'd': return 2;
+    default: return 0;
+    }
+}
+
 } // namespace
+
+std::string keepCaseChoices(std::string_view text, int grammaticalCase) {
+    std::string kept;
+    kept.reserve(text.size());
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t open = text.find(caseChoiceOpen, at);
+        const std::size_t close =
+            open == std::string_view::npos ? open : text.find(caseChoiceClose, open);
+        if (close == std::string_view::npos) break; // no whole choice left
+        kept.append(text.substr(at, open - at));
+        std::string_view choices = text.substr(open + 1, close - open - 1);
+        for (int c = 0; c < grammaticalCase; ++c) {
+            const std::size_t next = choices.find(caseChoiceNext);
+            if (next == std::string_view::npos) break; // too few forms: the last one
+            choices.remove_prefix(next + 1);
+        }
+        kept.append(choices.substr(0, choices.find(caseChoiceNext)));
+        at = close + 1;
+    }
+    kept.append(text.substr(std::min(at, text.size())));
+    return kept;
+}
+
+std::string fillOpenCase(std::string_view text, char caseLetter) {
+    std::string filled = keepCaseChoices(text, caseOfLetter(caseLetter));
+    std::replace(filled.begin(), filled.end(), openCaseByte, caseLetter);
+    return filled;
+}
 
 void beginList(Engine& engine) {
     itemCount(engine) = 0;
@@ -73,7 +127,11 @@ void endList(Engine& engine, std::string_view conjunction) {
     std::string& text = engine.text.phraseText;
     if (itemCount(engine) > 1) text += conjunction;
     if (itemCount(engine) >= 1) text += engine.lists.pendingItem;
-    engine.world.objects[0].gender = engine.lists.listIsPlural ? 0 : 1;
+    // «Eine Lampe und ein Buch sind da», but «Eine Lampe oder ein Buch ist
+    // da»: items joined by "oder" are plural only when one of them is.
+    const bool joinedByOder = conjunction.find("oder") != std::string_view::npos;
+    const bool plural = engine.lists.listIsPlural || (itemCount(engine) > 1 && !joinedByOder);
+    engine.world.objects[0].gender = plural ? pluralClass : masculineClass;
 }
 
 std::string listObjects(Engine& engine, const ObjectSet& set, int grammaticalCase) {
@@ -107,7 +165,7 @@ std::string listObjects(Engine& engine, const ObjectSet& set, int grammaticalCas
         }
         if (world.inheritedNaming.contains(object)) {
             // Like objects without names of their own: «drei Münzen».
-            listAdd(engine, countedIndefinite(engine, group, grammaticalCase, count));
+            listAdd(engine, countedItem(engine, group, count));
             for (uint8_t member : members)
                 engine.lists.listedSet.insert(member);
             groupGender = 0;
@@ -118,6 +176,7 @@ std::string listObjects(Engine& engine, const ObjectSet& set, int grammaticalCas
             std::string savedText = engine.text.phraseText;
             const uint8_t savedCount = itemCount(engine);
             std::string savedPending = engine.lists.pendingItem;
+            const bool savedPlural = engine.lists.listIsPlural;
             ObjectSet memberSet;
             for (uint8_t member : members)
                 memberSet.insert(member);
@@ -126,7 +185,8 @@ std::string listObjects(Engine& engine, const ObjectSet& set, int grammaticalCas
             engine.text.phraseText = std::move(savedText);
             itemCount(engine) = savedCount;
             engine.lists.pendingItem = std::move(savedPending);
-            std::string item = countedIndefinite(engine, group, grammaticalCase, count);
+            engine.lists.listIsPlural = savedPlural;
+            std::string item = countedItem(engine, group, count);
             item += "/0+";
             item += open;
             item += memberList;

@@ -18,6 +18,19 @@ class Engine;
 // The byte that stands for the case letter inside list items.
 inline constexpr char openCaseByte = 16;
 
+// A group item's counted phrase is built for every case, «drei rote Äpfel»,
+// «drei rote Äpfel», «drei roten Äpfeln», between these bytes; the markup
+// that fills in the case keeps the form for it.
+inline constexpr char caseChoiceOpen = 17;
+inline constexpr char caseChoiceNext = 18;
+inline constexpr char caseChoiceClose = 19;
+
+// The text with each case choice reduced to the form for the case (0..2).
+std::string keepCaseChoices(std::string_view text, int grammaticalCase);
+// The text with the case letter put in: every byte 16 becomes the letter
+// and every case choice keeps the form for the letter's case.
+std::string fillOpenCase(std::string_view text, char caseLetter);
+
 // Bits of byte variable 27, the list style.
 inline constexpr uint8_t listDefiniteBit = 1;     // name items with the definite article
 inline constexpr uint8_t listOrBit = 2;           // join with " oder "

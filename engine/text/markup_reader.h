@@ -18,6 +18,10 @@ class MarkupReader {
 
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+    // The character `ahead` places after the next one, 0 past the end.
+    char peekAhead(std::size_t ahead) const {
+        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
+    }
     bool peekIsDigit() const { return peek() >= '0' && peek() <= '9'; }
     char next() {
         if (atEnd()) return '\0';

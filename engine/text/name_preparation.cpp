@@ -159,7 +159,17 @@ void appendArticlePrefix(const Engine& engine, std::string& out, int gender, int
             out.push_back(' ');
         }
         break;
-    case 3: out += g == pluralClass ? "einige " : "etwas "; break;
+    case 3:
+        // "etwas" stays as it is; "einige" is declined like a plural
+        // adjective without article: "einige", "einige", "einigen".
+        if (g != pluralClass) {
+            out += "etwas ";
+        } else {
+            out += "einig";
+            out += adjectiveEndingFor(withoutArticleStyle, grammaticalCase, pluralClass);
+            out.push_back(' ');
+        }
+        break;
     case 4:
         out += definiteArticle(grammaticalCase, g);
         out.push_back(' ');
@@ -173,6 +183,20 @@ void appendArticlePrefix(const Engine& engine, std::string& out, int gender, int
     }
     default: break; // kinds 1, 2 and unknown kinds: no article
     }
+}
+
+int styleAfterArticleKind(int gender, int articleKind) {
+    const bool plural = genderIndex(gender) == pluralClass;
+    switch (articleKind) {
+    case 0: return plural ? withoutArticleStyle : afterIndefiniteStyle; // no "ein" in the plural
+    case 4: return afterDefiniteStyle;
+    case 5: return styleAfterKein(gender);
+    default: return withoutArticleStyle; // no article, "etwas" or "einige"
+    }
+}
+
+int styleAfterKein(int gender) {
+    return genderIndex(gender) == pluralClass ? afterDefiniteStyle : afterIndefiniteStyle;
 }
 
 } // namespace rux

@@ -28,6 +28,17 @@ bool computesName(std::string_view name, uint8_t object);
 void appendArticlePrefix(const Engine& engine, std::string& out, int gender, int articleKind,
                          int grammaticalCase);
 
+// The declension style of the adjectives after what an indefinite phrase
+// puts in front for the article kind: mixed endings after "ein", "kein" and
+// the possessives in the singular («ein roter Apfel», «mein altes Buch»),
+// weak endings after a definite article and after "keine", "meine" in the
+// plural («keine roten Äpfel»), strong endings where no declined article
+// stands in front («roter Apfel», «etwas kaltem Wasser», «einigen roten
+// Äpfeln»).
+int styleAfterArticleKind(int gender, int articleKind);
+// The style after "kein", "mein", "dein" or "Ihr" and their endings.
+int styleAfterKein(int gender);
+
 // Gender class of a stored gender byte, out-of-range values made safe.
 int genderOf(uint8_t storedGender);
 

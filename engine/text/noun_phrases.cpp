@@ -12,9 +12,12 @@ namespace rux {
 namespace {
 
 constexpr std::string_view nothing = "nichts";
-constexpr int withIndefiniteArticle = 0;
-constexpr int withDefiniteArticle = 1;
-constexpr int withoutArticle = 2;
+
+// A definite phrase takes the weak endings after its article; a proper name
+// (article kind 1) stands without one and takes the strong endings.
+int definiteStyle(int articleKind) {
+    return articleKind == 1 ? withoutArticleStyle : afterDefiniteStyle;
+}
 
 bool isPseudoObject(uint8_t object) {
     return object >= firstPersonObject;
@@ -32,6 +35,13 @@ bool takesCountedForm(const Engine& engine, uint8_t object) {
     if (record.pluralName.empty()) return false;
     return record.target > 1 || object > world.counts.fixedCount ||
            (world.tailSets[4].contains(object) && engine.text.countedForms);
+}
+
+// A counted phrase says its count in words unless its article kind puts
+// something else in front or the object takes its plural name bare.
+bool countIsSaid(const Engine& engine, uint8_t object) {
+    return engine.world.objects[object].pluralArticleKind == 0 &&
+           !engine.world.tailSets[4].contains(object);
 }
 
 void appendTypedNumber(const Engine& engine, std::string& out) {
@@ -88,10 +98,10 @@ void appendNumberWords(std::string& out, int count) {
 void appendCountedIndefinite(Engine& engine, uint8_t object, int grammaticalCase, int count,
                              std::string& out) {
     const ObjectRecord& record = engine.world.objects[object];
-    appendNamed(engine, out, record.pluralName, object, record.pluralGender, withIndefiniteArticle,
+    appendNamed(engine, out, record.pluralName, object, record.pluralGender,
+                styleAfterArticleKind(record.pluralGender, record.pluralArticleKind),
                 grammaticalCase, [&](std::string& front) {
-                    if (record.pluralArticleKind == 0 && !engine.world.tailSets[4].contains(object))
-                        appendNumberWords(front, count);
+                    if (countIsSaid(engine, object)) appendNumberWords(front, count);
                     appendArticlePrefix(engine, front, record.pluralGender,
                                         record.pluralArticleKind, grammaticalCase);
                 });
@@ -100,8 +110,8 @@ void appendCountedIndefinite(Engine& engine, uint8_t object, int grammaticalCase
 void appendCountedDefinite(Engine& engine, uint8_t object, int grammaticalCase, int count,
                            std::string& out) {
     const ObjectRecord& record = engine.world.objects[object];
-    appendNamed(engine, out, record.pluralName, object, record.pluralGender, withDefiniteArticle,
-                grammaticalCase, [&](std::string& front) {
+    appendNamed(engine, out, record.pluralName, object, record.pluralGender,
+                definiteStyle(record.articleKind), grammaticalCase, [&](std::string& front) {
                     if (record.articleKind != 1) {
                         front += definiteArticle(grammaticalCase, record.pluralGender);
                         front.push_back(' ');
@@ -125,8 +135,9 @@ void appendIndefinite(Engine& engine, uint8_t object, int grammaticalCase, std::
         out += nothing;
         return;
     }
-    appendNamed(engine, out, record.name, object, record.gender, withIndefiniteArticle,
-                grammaticalCase, [&](std::string& front) {
+    appendNamed(engine, out, record.name, object, record.gender,
+                styleAfterArticleKind(record.gender, record.articleKind), grammaticalCase,
+                [&](std::string& front) {
                     appendArticlePrefix(engine, front, record.gender, record.articleKind,
                                         grammaticalCase);
                 });
@@ -146,7 +157,7 @@ void appendDefinite(Engine& engine, uint8_t object, int grammaticalCase, std::st
         out += nothing;
         return;
     }
-    appendNamed(engine, out, record.name, object, record.gender, withDefiniteArticle,
+    appendNamed(engine, out, record.name, object, record.gender, definiteStyle(record.articleKind),
                 grammaticalCase, [&](std::string& front) {
                     if (record.articleKind == 1) return;
                     front += definiteArticle(grammaticalCase, record.gender);
@@ -162,12 +173,13 @@ void appendBare(Engine& engine, uint8_t object, int grammaticalCase, std::string
         return;
     }
     const ObjectRecord& record = engine.world.objects[object];
-    prepareName(engine, record.name, object, record.gender, withoutArticle, grammaticalCase, out);
+    prepareName(engine, record.name, object, record.gender, withoutArticleStyle, grammaticalCase,
+                out);
 }
 
 void appendNegated(Engine& engine, uint8_t object, int grammaticalCase, std::string& out) {
     const ObjectRecord& record = engine.world.objects[object];
-    appendNamed(engine, out, record.name, object, record.gender, withIndefiniteArticle,
+    appendNamed(engine, out, record.name, object, record.gender, styleAfterKein(record.gender),
                 grammaticalCase, [&](std::string& front) {
                     front += "kein";
                     front += keinEnding(genderOf(record.gender), grammaticalCase);
@@ -223,10 +235,25 @@ std::string negatedPhrase(Engine& engine, uint8_t object, int grammaticalCase) {
     return phraseOf([&](std::string& out) { appendNegated(engine, object, grammaticalCase, out); });
 }
 
+int phraseGender(const Engine& engine, uint8_t object) {
+    const ObjectRecord& record = engine.world.objects[object];
+    if (object == 0 || isPseudoObject(object) || !takesCountedForm(engine, object))
+        return record.gender;
+    if (record.target == 1 && countIsSaid(engine, object)) return record.gender; // «ein ...»
+    return record.pluralGender;
+}
+
+std::string negatedText(Engine& engine, std::string_view text, int gender, int grammaticalCase) {
+    std::string out = "kein";
+    out += keinEnding(gender, grammaticalCase);
+    prepareName(engine, text, 0, gender, styleAfterKein(gender), grammaticalCase, out);
+    return out;
+}
+
 std::string_view pronoun(const Engine& engine, uint8_t object, int grammaticalCase) {
     if (object == firstPersonObject) return firstPersonForm(grammaticalCase);
     if (object == secondPersonObject) return secondPersonForm(grammaticalCase);
-    return thirdPersonPronoun(grammaticalCase, engine.world.objects[object].gender);
+    return thirdPersonPronoun(grammaticalCase, phraseGender(engine, object));
 }
 
 std::string_view adjectiveEnding(const Engine& engine) {

@@ -38,7 +38,18 @@ enum class PhraseKind { Definite, Indefinite, Bare, Negated };
 void appendPhrase(Engine& engine, PhraseKind kind, uint8_t object, int grammaticalCase,
                   std::string& out);
 
-// The personal pronoun: "ich"/"du" forms for 250 and 251, else third person.
+// The gender class an object's phrase has, which verbs and pronouns agree
+// with: an object printed in its counted form («drei rote Kugeln») has its
+// plural gender, unless the count said is one; every other object its own.
+int phraseGender(const Engine& engine, uint8_t object);
+
+// "kein" with its ending followed by a name prepared for the phrase: the
+// text of a phrase the player typed that fits no object («keinen grünen
+// Schlüssel», «keine roten Äpfel»). The text usually begins with a space.
+std::string negatedText(Engine& engine, std::string_view text, int gender, int grammaticalCase);
+
+// The personal pronoun: "ich"/"du" forms for 250 and 251, else third person
+// by the phrase's gender class.
 std::string_view pronoun(const Engine& engine, uint8_t object, int grammaticalCase);
 
 // The ending "^" stands for, and which noun ending "~" needs (0 none, 1

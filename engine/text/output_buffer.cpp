@@ -1,4 +1,6 @@
 #include "engine/engine.h"
+#include "engine/text/capital_scope.h"
+#include "engine/text/case_functions.h"
 #include "engine/text/output.h"
 #include "engine/text/output_bytes.h"
 #include "engine/text/output_wrap.h"
@@ -30,6 +32,19 @@ void showPendingNotice(Engine& engine) {
 } // namespace
 
 void outputText(Engine& engine, std::string_view text) {
+    if (engine.text.capitalPending) {
+        const auto first = std::find_if(text.begin(), text.end(), showsAsCharacter);
+        if (first != text.end()) {
+            engine.text.capitalPending = false;
+            if (capitalLetter(*first) != *first) {
+                std::string raised(text);
+                const auto at = static_cast<std::size_t>(first - text.begin());
+                raised[at] = capitalLetter(raised[at]);
+                outputText(engine, raised);
+                return;
+            }
+        }
+    }
     OutputBuffer& out = engine.output;
     if (out.captureMode) {
         out.capturedText.append(text);

@@ -1,6 +1,7 @@
 #include "engine/text/status_line.h"
 
 #include "engine/engine.h"
+#include "engine/script/clock.h"
 #include "engine/script/object_tree.h"
 #include "engine/text/capture.h"
 #include "engine/text/formatter.h"
@@ -34,12 +35,6 @@ std::string openExits(Engine& engine) {
     return text;
 }
 
-std::string twoDigits(int value) {
-    std::string digits = value < 10 ? "0" : "";
-    digits += std::to_string(value);
-    return digits;
-}
-
 } // namespace
 
 std::string roomTitlePlace(const Engine& engine) {
@@ -66,9 +61,7 @@ std::string statusField(Engine& engine, int kind) {
         formatText(engine,
                    std::to_string(score(engine)) + "//" + std::to_string(w.scene.turnCounter));
         break;
-    case 5:
-        formatText(engine, twoDigits(w.byteVariables[3]) + ":" + twoDigits(w.byteVariables[2]));
-        break;
+    case 5: formatText(engine, ClockText(engine).view()); break;
     case 6: formatText(engine, openExits(engine)); break;
     case 7: printMessage(engine, w.messageVariables[1].mark, w.messageVariables[1].variant); break;
     default: break;

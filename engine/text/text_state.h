@@ -17,8 +17,9 @@ inline constexpr int maxFormatDepth = 32;
 inline constexpr int maxNestedTexts = 100000;
 
 struct TextState {
-    uint8_t lastObject = 0;                   // result of the last object reference in markup
-    bool capitalizeNext = false;              // the next text-mark line starts with a capital
+    uint8_t lastObject = 0;      // result of the last object reference in markup
+    bool capitalizeNext = false; // the next text-mark line starts with a capital
+    bool capitalPending = false; // the next character output is raised to a capital (CapitalScope)
     std::array<uint8_t, 256> footnoteTable{}; // positions 1..255: values by first use
     int footnoteCount = 0;
     int formatDepth = 0; // nesting of formatText, bounded against self-referring texts

@@ -1,5 +1,6 @@
 // Markup codes and text marks as a player reads them.
 
+#include "engine/text/capture.h"
 #include "engine/text/formatter.h"
 #include "engine/text/output.h"
 #include "engine/text/status_line.h"
@@ -141,17 +142,25 @@ TEST_F(Formatter, SuppressedTextsPrintNothing) {
     EXPECT_EQ(mark(1, 1), "");
 }
 
+// The outer text holds the code; the buffer is formatted at levels 1 to 31
+// and each level prints one "x" before it names itself again.
 TEST_F(Formatter, SelfReferringPhraseBufferEnds) {
     e.text.phraseText = "x/@";
-    const std::string out = format("/@");
-    EXPECT_FALSE(out.empty());
-    EXPECT_EQ(out.find_first_not_of('x'), std::string::npos);
+    EXPECT_EQ(format("/@"), std::string(maxFormatDepth - 1, 'x'));
 }
 
 TEST_F(Formatter, TextsThatPrintThemselvesTwiceStillEnd) {
-    // Each level prints the buffer twice: 2^32 texts down to the depth limit.
-    e.text.phraseText = "/@/@";
-    format("/@");
+    // Each level prints the buffer twice: 2^31 texts down to the depth limit,
+    // cut off after the limit of nested texts, each printing its "x".
+    e.text.phraseText = "x/@/@";
+    std::string shown;
+    {
+        CaptureScope capture(e); // the scrollback would keep only the newest part
+        formatText(e, "/@");
+        shown = capture.text();
+    }
+    EXPECT_EQ(shown.size(), std::size_t{maxNestedTexts});
+    EXPECT_EQ(shown.find_first_not_of('x'), std::string::npos);
     e.text.phraseText = "x";
     EXPECT_EQ(format("/@"), "x"); // the next text is formatted in full again
 }
@@ -192,12 +201,36 @@ TEST_F(Formatter, PrintingAMarkClearsThePendingMessage) {
     EXPECT_EQ(e.machine.pendingMessage, (TextRef{0, 0}));
 }
 
+// A code cut off by the end of the text reads each missing character as a
+// bad digit (-1) and still prints what those values name.
 TEST_F(Formatter, CutOffParametersAreSafe) {
-    // Every prefix of a text full of codes must format without reading past it.
+    const struct {
+        const char* text;
+        const char* shown;
+    } rows[] = {
+        {"/", ""},
+        {"/b", "nichts"},              // the object read from nothing is 0
+        {"/b!0", "alles"},             // "0" and a bad digit: 255
+        {"/b!05", "der rote Apfel"},   // no case letter: nominative
+        {"/v(geht", ""},               // no plural form and no subject
+        {"/v(geht/gehen)!05", "geht"}, // the whole code, for comparison
+        {"/cz", "239"},                // two bad digits each: value 239
+        {"/Zo", "Normal"},             // object 0 in state 0
+        {"/G", ""},                    // byte array 239 does not exist
+        {"/S0", ""},                   // message variable 255 is empty
+        {"/?", "[Fehler: Textmarke 239 nicht gefunden]"},
+        {"/*", "[1]"},   // footnote value 0
+        {"/L", ""},      // an empty phrase buffer
+        {"/vs", "sind"}, // object 0 after no enumeration: plural
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(format(row.text), row.shown) << row.text;
+    // Every prefix of a text full of codes formats without reading past it
+    // (the sanitizer build checks the reads).
     const std::string text = "/b!05A/v(geht/gehen)!05/cz0015/Zo!05/G01/S01/?00/*12/L";
     for (std::size_t n = 0; n <= text.size(); ++n)
         format(text.substr(0, n));
-    SUCCEED();
+    EXPECT_EQ(format(text), "den roten ApfelgehteinundzwanzigGeschlossenKlein");
 }
 
 TEST_F(Formatter, StatusFieldsAreCapturedNotShown) {

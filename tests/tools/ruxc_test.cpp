@@ -218,6 +218,8 @@ INSTANTIATE_TEST_SUITE_P(
             "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
             "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"\n",
             "4:1: error: der Text ist 26"},
+        ErrorCase{"byte huge = 123456789012345678901234567890\n",
+                  "4:13: error: die Zahl ist zu groß"},
         ErrorCase{"message 2 \"[kein Anfang\"\n", "4:1: error: eine Textzeile darf nicht mit „[“"},
         ErrorCase{
             "routine r\n  if counter = 1\n if counter = 1\n if counter = 1\n if counter = 1\n"

@@ -75,7 +75,8 @@ class Lexer {
         long long value = 0;
         bool tooBig = false;
         while (at_ < text_.size() && isDigit(text_[at_])) {
-            value = value * 10 + (advance() - '0');
+            const int digit = advance() - '0';
+            if (!tooBig) value = value * 10 + digit; // stops before it could overflow
             if (value > 0xFFFFFFFFLL) tooBig = true;
         }
         if (at_ < text_.size() && isLetter(text_[at_]))

@@ -1,5 +1,5 @@
 # The two commands of the README:
-#   make run   builds the player and starts it on the bundled story
+#   make run   builds the player and starts it on the bundled demo story
 #   make test  builds with warnings as errors and sanitizers, runs every test
 # Both install missing Debian packages first (as root).
 
@@ -15,7 +15,7 @@ build/release/build.ninja: | deps
 
 run: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)
-	build/release/tools/ruxdump build/release/stories/example.vux
+	build/release/tools/ruxdump build/release/stories/demo.vux
 
 build/test/build.ninja: | deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUX_WERROR=ON -DRUX_SANITIZE=ON

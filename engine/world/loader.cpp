@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
+#include "engine/world/engine_start.h"
 #include "engine/world/load_messages.h"
 #include "engine/world/story_reader.h"
 
@@ -378,8 +379,7 @@ void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::s
     // story so that nothing of an earlier story leaks into this one.
     engine.world = std::move(world);
     engine.storyFileName.clear();
-    // Still to come with game start: reset the paging counter, record the
-    // initial state image, set the current action to 0 and start the game.
+    startGame(engine);
 }
 
 void loadStory(Engine& engine) {

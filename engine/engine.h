@@ -9,6 +9,7 @@
 #include "engine/parser/parser_state.h"
 #include "engine/script/machine_state.h"
 #include "engine/script/scope_state.h"
+#include "engine/session/save_state.h"
 #include "engine/session/transcript_state.h"
 #include "engine/text/list_state.h"
 #include "engine/text/output_buffer.h"
@@ -36,6 +37,7 @@ public:
     ListState lists;
     ParserState parser;
     TranscriptState transcript;
+    SaveState saves;
 };
 
 }  // namespace rux

@@ -1,0 +1,34 @@
+#pragma once
+// The state images the engine keeps: the image of the freshly loaded story
+// (restart returns to it), the image of the last turn's end and the undo
+// images of earlier turns.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace rux {
+
+inline constexpr int undoSlotCount = 12;
+
+using StateImage = std::vector<uint8_t>;
+
+struct SaveState {
+    // Bytes of an image as stored in a saved game, reserved room included.
+    std::size_t stateSize = 0;
+    // Bytes the images actually fill; the rest of stateSize is never used.
+    std::size_t usedSize = 0;
+    bool imagesTaken = false; // false until a story has been loaded
+
+    StateImage initialImage;
+    StateImage fileImage; // the end of the last turn
+
+    // Undo images kept as a ring, so that a new turn moves no image: the most
+    // recent one is at undoNewest, older ones follow it.
+    std::array<StateImage, undoSlotCount> undoImages;
+    int undoNewest = 0;
+    int undoCount = 0;
+};
+
+} // namespace rux

@@ -1,14 +1,14 @@
 // One complete turn from the typed line to the prompt: "nimm alles" in a
 // room with 30 things, in a world of 250 objects that all have scripts.
 
-#include <benchmark/benchmark.h>
-
 #include "engine/engine.h"
 #include "engine/script/turn_driver.h"
 #include "engine/world/engine_start.h"
 #include "engine/world/loader.h"
 #include "storykit/assembler.h"
 #include "storykit/story_writer.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -91,4 +91,4 @@ void BM_TakeAllTurn(benchmark::State& state) {
 }
 BENCHMARK(BM_TakeAllTurn)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

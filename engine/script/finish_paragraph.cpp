@@ -9,7 +9,7 @@ namespace {
 
 constexpr uint8_t narrationVariable = 17;
 
-}  // namespace
+} // namespace
 
 // After the last object of a command that names several, a story that keeps
 // the objects' replies on lines of their own (bit 0 of byte variable 17)
@@ -25,4 +25,4 @@ void finishParagraph(Engine& engine) {
         lineBreak(engine);
 }
 
-}  // namespace rux
+} // namespace rux

@@ -64,7 +64,7 @@ bool listedInTree(const Engine& engine, uint8_t object, uint8_t holder, uint8_t 
     return !world.objectFlag(neverListedFlag, object);
 }
 
-}  // namespace
+} // namespace
 
 void listInventoryTree(Engine& engine, uint8_t holder, int depth, int& count) {
     World& world = engine.world;
@@ -97,8 +97,8 @@ void listInventoryTree(Engine& engine, uint8_t holder, int depth, int& count) {
                     if (group.contains(static_cast<uint8_t>(j)))
                         engine.lists.listedSet.insert(static_cast<uint8_t>(j));
             } else {
-                formatText(engine, "/x" + prefix + objectCode('b', object, accusative) + suffix +
-                                       endMark);
+                formatText(engine,
+                           "/x" + prefix + objectCode('b', object, accusative) + suffix + endMark);
                 engine.lists.listedSet.insert(object);
                 listInventoryTree(engine, object, depth + 1, count);
             }
@@ -117,4 +117,4 @@ void showInventory(Engine& engine) {
     if (count == 0) printMessage(engine, 0, 122);
 }
 
-}  // namespace rux
+} // namespace rux

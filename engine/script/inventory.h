@@ -17,4 +17,4 @@ void showInventory(Engine& engine);
 // number of objects listed to `count`.
 void listInventoryTree(Engine& engine, uint8_t holder, int depth, int& count);
 
-}  // namespace rux
+} // namespace rux

@@ -31,4 +31,4 @@ void showText(Engine& engine, TextRef text) {
         runScript(engine, routines[text.variant - 1].script);
 }
 
-}  // namespace rux
+} // namespace rux

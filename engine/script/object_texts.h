@@ -2,9 +2,9 @@
 // The two steps every object text goes through: finding the text slot along
 // the object's base chain, and showing a text reference.
 
-#include <cstdint>
-
 #include "engine/world/world.h"
+
+#include <cstdint>
 
 namespace rux {
 
@@ -19,4 +19,4 @@ TextRef objectText(Engine& engine, uint8_t object, int slot);
 // text-routine list instead (nothing when there is none).
 void showText(Engine& engine, TextRef text);
 
-}  // namespace rux
+} // namespace rux

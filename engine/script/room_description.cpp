@@ -163,7 +163,7 @@ void describePersons(Engine& engine) {
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string roomTitle(const Engine& engine) {
     return roomTitlePlace(engine);
@@ -201,4 +201,4 @@ void describeRoom(Engine& engine, uint8_t holder) {
     engine.lists.listedSet.clear();
 }
 
-}  // namespace rux
+} // namespace rux

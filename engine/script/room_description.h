@@ -22,4 +22,4 @@ std::string vehicleSuffix(const Engine& engine);
 // `holder` is the holder whose loose objects are listed.
 void describeRoom(Engine& engine, uint8_t holder);
 
-}  // namespace rux
+} // namespace rux

@@ -90,7 +90,8 @@ void bringSharedObjectsOver(Engine& engine) {
         const auto object = static_cast<uint8_t>(f);
         ObjectRecord& record = world.objects[object];
         if (world.tailSets[fewRoomsObjectSet].contains(object)) {
-            for (uint8_t* field : {&record.spaceLeft, &record.volume, &record.target, &record.weight}) {
+            for (uint8_t* field :
+                 {&record.spaceLeft, &record.volume, &record.target, &record.weight}) {
                 if (*field != room) continue;
                 *field = record.holder;
                 record.holder = room;
@@ -98,8 +99,9 @@ void bringSharedObjectsOver(Engine& engine) {
             }
         } else if (world.tailSets[roomGroupObjectSet].contains(object)) {
             const uint8_t group = record.spaceLeft;
-            const bool inGroup = group < 128 ? world.roomFlag(group, room)
-                                             : !world.roomFlag(static_cast<uint8_t>(group - 128), room);
+            const bool inGroup = group < 128
+                                     ? world.roomFlag(group, room)
+                                     : !world.roomFlag(static_cast<uint8_t>(group - 128), room);
             if (inGroup) record.holder = room;
         }
     }
@@ -229,8 +231,8 @@ bool processSentence(Engine& engine) {
     runRoutine(engine, beforeActionRoutine);
     if (programEnding(engine)) return false;
 
-    const bool refused = byteVariable(engine, parseErrorVariable) != 0 ||
-                         byteVariable(engine, abortVariable) != 0;
+    const bool refused =
+        byteVariable(engine, parseErrorVariable) != 0 || byteVariable(engine, abortVariable) != 0;
     if (!refused) {
         carryOut(engine);
         if (programEnding(engine) || engine.turn.gameStarts != starts) return false;
@@ -247,7 +249,7 @@ bool processSentence(Engine& engine) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void processCommandLine(Engine& engine, const std::string& line) {
     engine.turn.inputLine = line;
@@ -327,7 +329,8 @@ void setPendingMessage(Engine& engine, uint8_t mark, uint8_t variant) {
 
 void printPendingMessage(Engine& engine) {
     const TextRef pending = engine.machine.pendingMessage;
-    if (pending.mark != 0 || pending.variant != 0) printMessage(engine, pending.mark, pending.variant);
+    if (pending.mark != 0 || pending.variant != 0)
+        printMessage(engine, pending.mark, pending.variant);
 }
 
 void gameOverPrompt(Engine& engine) {
@@ -372,4 +375,4 @@ void quitProgram(Engine& engine) {
     engine.host.quit();
 }
 
-}  // namespace rux
+} // namespace rux

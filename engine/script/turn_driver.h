@@ -38,4 +38,4 @@ void gameOverPrompt(Engine& engine);
 // front end asked to end the program. Nothing is saved.
 void quitProgram(Engine& engine);
 
-}  // namespace rux
+} // namespace rux

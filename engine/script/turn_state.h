@@ -21,4 +21,4 @@ struct TurnState {
     int gameStarts = 0;
 };
 
-}  // namespace rux
+} // namespace rux

@@ -1,9 +1,9 @@
 #include "engine/session/action_support.h"
 
-#include <algorithm>
-
 #include "engine/script/object_tree.h"
 #include "engine/text/formatter.h"
+
+#include <algorithm>
 
 namespace rux::actions {
 
@@ -43,4 +43,4 @@ void setPlayerVehicle(Engine& engine, uint8_t vehicle) {
     if (vehicle != 0) markNeighbours(engine, vehicle);
 }
 
-}  // namespace rux::actions
+} // namespace rux::actions

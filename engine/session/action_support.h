@@ -2,9 +2,9 @@
 // What the built-in parts of the standard actions share: the byte variables
 // and flags with library roles, and the ways an action fails or succeeds.
 
-#include <cstdint>
-
 #include "engine/engine.h"
+
+#include <cstdint>
 
 namespace rux::actions {
 
@@ -91,4 +91,4 @@ bool isInsideOf(const Engine& engine, uint8_t inner, uint8_t outer);
 // reach from there (the chain of flag 20); 0 clears the chain.
 void setPlayerVehicle(Engine& engine, uint8_t vehicle);
 
-}  // namespace rux::actions
+} // namespace rux::actions

@@ -1,13 +1,13 @@
 #include "engine/session/movement_actions.h"
 
-#include <algorithm>
-
 #include "engine/engine.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
 #include "engine/session/action_support.h"
 #include "engine/text/formatter.h"
+
+#include <algorithm>
 
 namespace rux {
 
@@ -69,7 +69,7 @@ bool openDoorOnTheWay(Engine& engine, uint8_t door) {
     return byteVariable(engine, abortVariable) == 0;
 }
 
-}  // namespace
+} // namespace
 
 void go(Engine& engine) {
     World& world = engine.world;
@@ -163,7 +163,7 @@ void standUp(Engine& engine) {
     command.object1 = object1;
 }
 
-}  // namespace actions
+} // namespace actions
 
 void adoptPosture(Engine& engine, uint8_t posture, uint8_t flag) {
     using namespace actions;
@@ -199,4 +199,4 @@ void adoptPosture(Engine& engine, uint8_t posture, uint8_t flag) {
         scene.playerVehicle = o1;
 }
 
-}  // namespace rux
+} // namespace rux

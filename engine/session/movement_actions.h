@@ -16,10 +16,10 @@ void enter(Engine& engine);
 void getOff(Engine& engine);
 void standUp(Engine& engine);
 
-}  // namespace actions
+} // namespace actions
 
 // The player sits (1), stands (2) or lies (3) on the first object, which
 // must be in object flag `flag`.
 void adoptPosture(Engine& engine, uint8_t posture, uint8_t flag);
 
-}  // namespace rux
+} // namespace rux

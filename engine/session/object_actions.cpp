@@ -44,7 +44,7 @@ void reveal(Engine& engine, uint8_t preposition, bool emptyReply) {
                   emptyReply);
 }
 
-}  // namespace
+} // namespace
 
 void take(Engine& engine) {
     World& world = engine.world;
@@ -75,7 +75,8 @@ void take(Engine& engine) {
     reveal(engine, prepositionBehind, false);
     if (item.relation == relationIn || item.relation == relationOn) {
         ObjectRecord& container = world.objects[item.holder];
-        container.spaceLeft = static_cast<uint8_t>(std::min(255, container.spaceLeft + item.volume));
+        container.spaceLeft =
+            static_cast<uint8_t>(std::min(255, container.spaceLeft + item.volume));
     }
     item.holder = 0;
     item.relation = 0;
@@ -322,4 +323,4 @@ void lookUnderOrBehind(Engine& engine) {
     reveal(engine, preposition == prepositionUnder ? prepositionUnder : prepositionBehind, true);
 }
 
-}  // namespace rux::actions
+} // namespace rux::actions

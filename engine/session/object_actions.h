@@ -29,5 +29,5 @@ void lookIn(Engine& engine);
 void lookOn(Engine& engine);
 void lookUnderOrBehind(Engine& engine);
 
-}  // namespace actions
-}  // namespace rux
+} // namespace actions
+} // namespace rux

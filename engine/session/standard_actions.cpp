@@ -19,7 +19,7 @@ void setDescriptionMode(Engine& engine, uint8_t mode, uint8_t message) {
     printMessage(engine, 0, message);
 }
 
-}  // namespace
+} // namespace
 
 bool hasBuiltInPart(uint8_t action) {
     if (action == 0 || action == 4 || action == 7 || action == 29) return false;
@@ -75,4 +75,4 @@ void performBuiltInPart(Engine& engine) {
     }
 }
 
-}  // namespace rux
+} // namespace rux

@@ -43,7 +43,7 @@ std::optional<std::string> chooseSavedGame(Engine& engine, FileChoice kind) {
     return defaultExtension(*name, savedGameExtension);
 }
 
-}  // namespace
+} // namespace
 
 void look(Engine& engine) {
     describeRoom(engine, engine.world.scene.currentRoom);
@@ -106,4 +106,4 @@ void footnote(Engine& engine) {
         printMessage(engine, 0, 212);
 }
 
-}  // namespace rux::actions
+} // namespace rux::actions

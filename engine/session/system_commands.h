@@ -19,5 +19,5 @@ void scoreMessages(Engine& engine);
 void undo(Engine& engine);
 void footnote(Engine& engine);
 
-}  // namespace actions
-}  // namespace rux
+} // namespace actions
+} // namespace rux

@@ -1,7 +1,5 @@
 #include "engine/world/engine_start.h"
 
-#include <chrono>
-
 #include "engine/engine.h"
 #include "engine/parser/command_completion.h"
 #include "engine/script/dispatch_action.h"
@@ -12,6 +10,8 @@
 #include "engine/session/state_image.h"
 #include "engine/session/undo.h"
 #include "engine/text/output.h"
+
+#include <chrono>
 
 namespace rux {
 
@@ -29,7 +29,7 @@ constexpr char versionBanner[] = "R.U.X.\nVersion 0.1 beta (23.11.2003)";
 constexpr char surplusArgumentsWarning[] =
     "Warnung:\nAufrufparameter ignoriert:\nEinziger Parameter ist die Spieldatei.";
 
-}  // namespace
+} // namespace
 
 void initEngine(Engine& engine) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -96,4 +96,4 @@ void restartGame(Engine& engine) {
     startGame(engine);
 }
 
-}  // namespace rux
+} // namespace rux

@@ -24,4 +24,4 @@ void startGame(Engine& engine);
 // Puts the game back to its initial state and starts it again.
 void restartGame(Engine& engine);
 
-}  // namespace rux
+} // namespace rux

@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
+#include "engine/parser/command_completion.h"
 #include "engine/session/state_image.h"
 #include "engine/world/engine_start.h"
 #include "engine/world/load_messages.h"
@@ -381,6 +382,9 @@ void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::s
     engine.world = std::move(world);
     engine.storyFileName.clear();
     engine.output.linesSincePrompt = 0;
+    // What the player carries from the start counts against the limits at
+    // once, so that a take is judged rightly even before the first turn.
+    updateCarryingTotals(engine);
     takeInitialImage(engine);
     engine.world.command.action = 0;
 }

@@ -3,13 +3,13 @@
 // cellar, things to take, wear and put away, a table and a person. Every
 // system message n prints "#n", so the output shows which replies came.
 
-#include <memory>
-#include <string>
-
 #include "engine/text/output.h"
 #include "engine/world/engine_start.h"
 #include "storykit/assembler.h"
 #include "tests/support/test_engine.h"
+
+#include <memory>
+#include <string>
 
 namespace rux::test {
 
@@ -22,9 +22,9 @@ inline constexpr uint8_t door = 5; // between hall and chamber, closed
 inline constexpr uint8_t coat = 6; // carried, wearable
 inline constexpr uint8_t coinA = 7;
 inline constexpr uint8_t coinB = 8;
-inline constexpr uint8_t table = 9; // fixed surface
-inline constexpr uint8_t hans = 10; // fixed person
-inline constexpr uint8_t chair = 11; // fixed, can be sat on
+inline constexpr uint8_t table = 9;      // fixed surface
+inline constexpr uint8_t hans = 10;      // fixed person
+inline constexpr uint8_t chair = 11;     // fixed, can be sat on
 inline constexpr uint8_t coinClass = 12; // what the coins are made from
 
 // Rooms and directions.
@@ -150,4 +150,4 @@ struct GameWorld {
     }
 };
 
-}  // namespace rux::test
+} // namespace rux::test

@@ -1,10 +1,10 @@
 // Room descriptions in every mode and the inventory in both forms.
 
-#include <gtest/gtest.h>
-
 #include "engine/script/inventory.h"
 #include "engine/script/room_description.h"
 #include "tests/game/game_world.h"
+
+#include <gtest/gtest.h>
 
 namespace rux {
 namespace {
@@ -24,10 +24,11 @@ TEST(RoomDescription, FirstVisitIsFullWithObjectsAndPersons) {
     w.world().setRoomFlag(2, hall, false);
     const std::string out = describe(w);
     EXPECT_EQ(out.find("Halle\nEine hohe Halle."), 0u) << out;
-    EXPECT_NE(out.find("Hier: eine Lampe, eine Kiste, ein Stein und eine T\xFCr."), std::string::npos)
+    EXPECT_NE(out.find("Hier: eine Lampe, eine Kiste, ein Stein und eine T\xFCr."),
+              std::string::npos)
         << out;
     EXPECT_NE(out.find("#115"), std::string::npos) << out; // what is in the box
-    EXPECT_NE(out.find("#112"), std::string::npos) << out;          // Hans, without a text
+    EXPECT_NE(out.find("#112"), std::string::npos) << out; // Hans, without a text
 }
 
 TEST(RoomDescription, ModesChooseBriefOrFull) {
@@ -69,8 +70,8 @@ TEST(RoomDescription, DarknessShowsNothingElse) {
 TEST(RoomDescription, BaseRoomChainsEndOnLoopsAndMissingRooms) {
     storykit::Story story = gameStory();
     story.rooms[1].description = {};
-    story.rooms[1].base = hall;   // the chamber shows the hall's text
-    story.rooms[2].base = 9;      // the cellar's base is no room
+    story.rooms[1].base = hall; // the chamber shows the hall's text
+    story.rooms[2].base = 9;    // the cellar's base is no room
     GameWorld w(story);
     w.world().scene.currentRoom = chamber;
     w.engine().turn.lookCommand = true;
@@ -120,5 +121,5 @@ TEST(Inventory, SentencesAndEmpty) {
     EXPECT_EQ(inventory(w), "Du hast nichts. ");
 }
 
-}  // namespace
-}  // namespace rux
+} // namespace
+} // namespace rux

@@ -1,14 +1,13 @@
 // The built-in parts of the standard actions: each refusal and success with
 // its system message and its effect on the world.
 
-#include <functional>
-
-#include <gtest/gtest.h>
-
 #include "engine/script/dispatch_action.h"
 #include "engine/script/turn_driver.h"
 #include "engine/session/file_names.h"
 #include "tests/game/game_world.h"
+
+#include <functional>
+#include <gtest/gtest.h>
 
 namespace rux {
 namespace {
@@ -27,6 +26,7 @@ struct ActionCase {
 };
 
 void canCarry(GameWorld& w, int weight) {
+    w.byteVar(7) = 0;
     w.byteVar(8) = static_cast<uint8_t>(weight);
     w.byteVar(9) = 40;
 }
@@ -51,27 +51,32 @@ const std::vector<ActionCase>& actionCases() {
     static const std::vector<ActionCase> cases = {
         {"take what is carried", 2, coat, 0, 0, none, "#61", yes},
         {"take a fixed thing", 2, table, 0, 0, none, "#62", yes},
-        {"take beyond the most weight", 2, stone, 0, 0, [](GameWorld& w) {
+        {"take beyond the most weight", 2, stone, 0, 0,
+         [](GameWorld& w) {
              canCarry(w, 40);
              w.byteVar(5) = 9;
-         }, "#65", [](GameWorld& w) { return w.object(stone).holder == hall; }},
+         },
+         "#65", [](GameWorld& w) { return w.object(stone).holder == hall; }},
         {"take beyond the weight left", 2, stone, 0, 0, [](GameWorld& w) { canCarry(w, 9); }, "#66",
          [](GameWorld& w) { return w.object(stone).holder == hall; }},
         {"take the box whose contents are too heavy", 2, box, 0, 0,
          [](GameWorld& w) { canCarry(w, 5); }, "#66",
          [](GameWorld& w) { return w.object(box).holder == hall && w.byteVar(8) == 5; }},
-        {"take one item too many", 2, lamp, 0, 0, [](GameWorld& w) {
+        {"take one item too many", 2, lamp, 0, 0,
+         [](GameWorld& w) {
              canCarry(w, 40);
              w.byteVar(7) = w.byteVar(4);
-         }, "#68", yes},
+         },
+         "#68", yes},
         {"take the box with its contents", 2, box, 0, 0, [](GameWorld& w) { canCarry(w, 6); },
-         "#60", [](GameWorld& w) {
+         "#60",
+         [](GameWorld& w) {
              return w.object(box).holder == 0 && w.byteVar(8) == 0 && w.byteVar(7) == 1;
          }},
         {"take out of the box", 2, ball, 0, 0, [](GameWorld& w) { canCarry(w, 10); }, "#60",
          [](GameWorld& w) { return w.object(ball).holder == 0 && w.object(box).spaceLeft == 10; }},
         {"take from the wrong holder", 3, lamp, box, 3, none, "#72", yes},
-        {"drop", 5, coat, 0, 0, none, "#76",
+        {"drop", 5, coat, 0, 0, [](GameWorld& w) { w.byteVar(7) = 1; }, "#76",
          [](GameWorld& w) { return w.object(coat).holder == hall && w.byteVar(7) == 0; }},
         {"drop a fixed thing", 5, table, 0, 0, none, "#78", yes},
         {"put into", 6, lamp, box, 3, [](GameWorld& w) { w.object(lamp).holder = 0; }, "#98",
@@ -81,10 +86,12 @@ const std::vector<ActionCase>& actionCases() {
          }},
         {"put the box into the ball inside it", 6, box, ball, 3, none, "#90",
          [](GameWorld& w) { return w.object(box).holder == hall && w.object(ball).holder == box; }},
-        {"put the box into what lies deeper in it", 6, box, lamp, 3, [](GameWorld& w) {
+        {"put the box into what lies deeper in it", 6, box, lamp, 3,
+         [](GameWorld& w) {
              w.object(lamp).holder = ball;
              w.object(lamp).relation = 3;
-         }, "#90", [](GameWorld& w) { return w.object(box).holder == hall; }},
+         },
+         "#90", [](GameWorld& w) { return w.object(box).holder == hall; }},
         {"put into a non-container", 6, lamp, table, 3, none, "#92", yes},
         {"put onto a non-surface", 6, lamp, box, 2, none, "#93", yes},
         {"put into a full box", 6, lamp, box, 3, [](GameWorld& w) { w.object(box).spaceLeft = 1; },
@@ -96,7 +103,8 @@ const std::vector<ActionCase>& actionCases() {
         {"open what is open", 12, box, 0, 0, none, "#131", yes},
         {"open the locked door", 12, door, 0, 0, [](GameWorld& w) { w.object(door).state = 4; },
          "#132", yes},
-        {"close", 13, box, 0, 0, none, "#135", [](GameWorld& w) { return w.object(box).state == 3; }},
+        {"close", 13, box, 0, 0, none, "#135",
+         [](GameWorld& w) { return w.object(box).state == 3; }},
         {"close what is shut", 13, door, 0, 0, none, "#136", yes},
         {"unlock what is not locked", 14, door, coat, 0, none, "#141", yes},
         {"lock with a non-key", 15, door, coat, 0, none, "#148", yes},
@@ -105,7 +113,8 @@ const std::vector<ActionCase>& actionCases() {
          [](GameWorld& w) { return w.object(lamp).state == 5; }},
         {"switch off", 18, lamp, 0, 0, [](GameWorld& w) { w.object(lamp).state = 5; }, "#155",
          [](GameWorld& w) { return w.object(lamp).state == 6; }},
-        {"wear", 19, coat, 0, 0, none, "#162", [](GameWorld& w) { return w.object(coat).relation == 1; }},
+        {"wear", 19, coat, 0, 0, none, "#162",
+         [](GameWorld& w) { return w.object(coat).relation == 1; }},
         {"wear what cannot be worn", 19, stone, 0, 0, none, "#160", yes},
         {"take off", 20, coat, 0, 0, [](GameWorld& w) { w.object(coat).relation = 1; }, "#165",
          [](GameWorld& w) { return w.object(coat).relation == 0; }},
@@ -114,22 +123,25 @@ const std::vector<ActionCase>& actionCases() {
         {"sit on a table", 21, table, 0, 0, none, "#171",
          [](GameWorld& w) { return w.world().scene.playerVehicle == 0 && w.byteVar(32) == 0; }},
         {"stand up from nothing", 27, 0, 0, 0, none, "#176", yes},
-        {"get off the chair", 26, 0, 0, 0, [](GameWorld& w) { w.world().scene.playerVehicle = chair; },
-         "#175", [](GameWorld& w) { return w.world().scene.playerVehicle == 0; }},
+        {"get off the chair", 26, 0, 0, 0,
+         [](GameWorld& w) { w.world().scene.playerVehicle = chair; }, "#175",
+         [](GameWorld& w) { return w.world().scene.playerVehicle == 0; }},
         {"go where no exit leads", 1, 0, 0, south, none, "#52", yes},
         {"go through the closed door", 1, 0, 0, north, none, "#55",
          [](GameWorld& w) {
              return w.world().scene.currentRoom == chamber && w.object(door).state == 2;
          }},
-        {"go through the locked door", 1, 0, 0, north, [](GameWorld& w) { w.object(door).state = 4; },
-         "#54", [](GameWorld& w) { return w.world().scene.currentRoom == hall; }},
+        {"go through the locked door", 1, 0, 0, north,
+         [](GameWorld& w) { w.object(door).state = 4; }, "#54",
+         [](GameWorld& w) { return w.world().scene.currentRoom == hall; }},
         {"go on a chair that stays", 1, 0, 0, down,
          [](GameWorld& w) { w.world().scene.playerVehicle = chair; }, "#53", yes},
         {"go into the dark", 1, 0, 0, down, none, "#110",
          [](GameWorld& w) { return w.world().scene.currentRoom == cellar; }},
         {"look in a closed box", 30, box, 0, 0, [](GameWorld& w) { w.object(box).state = 3; },
          "#190", yes},
-        {"description mode full", 45, 0, 0, 0, none, "#203", [](GameWorld& w) { return w.byteVar(25) == 1; }},
+        {"description mode full", 45, 0, 0, 0, none, "#203",
+         [](GameWorld& w) { return w.byteVar(25) == 1; }},
         {"score messages toggle", 46, 0, 0, 0, [](GameWorld& w) { w.byteVar(21) = 1; }, "#204",
          [](GameWorld& w) { return w.byteVar(21) == 0; }},
         {"undo with nothing to undo", 49, 0, 0, 0, none, "#207", yes},
@@ -177,8 +189,8 @@ TEST(StandardActions, SaveAndRestoreCancelled) {
         const std::string out = act(w, {"file", action, 0, 0, 0, {}, "", {}});
         EXPECT_NE(out.find("Vorgang abgebrochen."), std::string::npos);
     }
-    EXPECT_EQ(w.host().fileChoices, (std::vector<FileChoice>{FileChoice::RestoreGame,
-                                                             FileChoice::SaveGame}));
+    EXPECT_EQ(w.host().fileChoices,
+              (std::vector<FileChoice>{FileChoice::RestoreGame, FileChoice::SaveGame}));
 }
 
 TEST(StandardActions, SavedGameNamesGetTheirExtensionOnlyFromTheLastPart) {
@@ -186,5 +198,5 @@ TEST(StandardActions, SavedGameNamesGetTheirExtensionOnlyFromTheLastPart) {
     EXPECT_EQ(defaultExtension("spiel.alt", ".sav"), "spiel.alt");
 }
 
-}  // namespace
-}  // namespace rux
+} // namespace
+} // namespace rux

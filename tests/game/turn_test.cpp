@@ -1,11 +1,11 @@
 // Engine start, the end of a turn, the game-over prompt and restart.
 
-#include <gtest/gtest.h>
-
 #include "engine/script/turn_driver.h"
 #include "engine/session/undo.h"
 #include "engine/world/engine_start.h"
 #include "tests/game/game_world.h"
+
+#include <gtest/gtest.h>
 
 namespace rux {
 namespace {
@@ -140,5 +140,5 @@ TEST(Restart, LeavesTheGameAsAFreshStart) {
     EXPECT_EQ(out.substr(out.size() - start.size()), start) << out;
 }
 
-}  // namespace
-}  // namespace rux
+} // namespace
+} // namespace rux

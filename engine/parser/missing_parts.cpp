@@ -86,7 +86,10 @@ void askMissing(Engine& engine) {
         if (implicitSet != 0) {
             if (const uint8_t object = uniqueVisibleItem(engine, implicitSet); object != 0) {
                 resultObject(command, i) = object;
-                formatText(engine, "(" + implicitObjectText(engine, slot, object) + ")/#");
+                std::string shown = "(";
+                shown += implicitObjectText(engine, slot, object);
+                shown += ")/#";
+                formatText(engine, shown);
                 if ((slot == slotPrepAcc || slot == slotPrepDat) &&
                     !action.acceptedPrepositions.empty())
                     command.preposition = action.acceptedPrepositions.front();

@@ -78,9 +78,6 @@ struct CommandWorld {
         story.objectFlags.resize(20);
         story.objectFlags[0] = {hans};       // persons
         story.objectFlags[3] = {table, box}; // fixed in place
-        story.byteVariables.resize(40);
-        story.byteVariables[4] = 20; // most weight
-        story.byteVariables[5] = 50; // largest volume
 
         for (int id = 1; id <= talk; ++id)
             story.addAction({});

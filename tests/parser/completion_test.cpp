@@ -239,3 +239,44 @@ TEST_F(Completion, PlayerPatternDropsThePlayerOnlyFromARealList) {
 
 } // namespace
 } // namespace rux
+
+namespace rux {
+namespace {
+
+TEST_F(Completion, CarryingTotalsCountWhatThePlayerHolds) {
+    w.story.objects[w.sword - 1].holder = 0;
+    w.story.objects[w.sword - 1].weight = 5;
+    w.story.objects[w.sword - 1].volume = 4;
+    w.story.objects[w.redBall - 1].holder = 0; // worn: weighs, takes no room
+    w.story.objects[w.redBall - 1].relation = 1;
+    w.story.objects[w.apple - 1].holder = w.sword; // on the sword: weighs with it
+    w.story.objects[w.apple - 1].weight = 3;
+    load();
+    engine->world.byteVariables[5] = 20; // most weight
+    engine->world.byteVariables[6] = 50; // largest volume
+    engine->scope.hiddenThisTurn.insert(w.blueBall);
+    updateCarryingTotals(*engine);
+    const auto& v = engine->world.byteVariables;
+    EXPECT_EQ(v[7], 1);
+    EXPECT_EQ(v[8], 20 - 5 - 3 - 1);
+    EXPECT_EQ(v[9], 50 - 4);
+    EXPECT_TRUE(engine->scope.hiddenThisTurn.empty());
+    // More than may be carried leaves nothing free instead of wrapping round.
+    engine->world.objects[w.sword].weight = 200;
+    updateCarryingTotals(*engine);
+    EXPECT_EQ(v[8], 0);
+}
+
+TEST_F(Completion, DeferredMarksAreAppliedOnce) {
+    load();
+    engine->parser.markedObject = w.sword;
+    engine->parser.markedRoom = 1;
+    applyDeferredMarks(*engine);
+    EXPECT_TRUE(engine->world.objectFlag(17, w.sword));
+    EXPECT_TRUE(engine->world.roomFlag(2, 1));
+    EXPECT_EQ(engine->parser.markedObject, 0);
+    EXPECT_EQ(engine->parser.markedRoom, 0);
+}
+
+} // namespace
+} // namespace rux

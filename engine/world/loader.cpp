@@ -6,6 +6,9 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
+#include "engine/parser/command_completion.h"
+#include "engine/session/state_image.h"
+#include "engine/world/engine_start.h"
 #include "engine/world/load_messages.h"
 #include "engine/world/story_reader.h"
 
@@ -378,14 +381,19 @@ void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::s
     // story so that nothing of an earlier story leaks into this one.
     engine.world = std::move(world);
     engine.storyFileName.clear();
-    // Still to come with game start: reset the paging counter, record the
-    // initial state image, set the current action to 0 and start the game.
+    engine.output.linesSincePrompt = 0;
+    // What the player carries from the start counts against the limits at
+    // once, so that a take is judged rightly even before the first turn.
+    updateCarryingTotals(engine);
+    takeInitialImage(engine);
+    engine.world.command.action = 0;
 }
 
 void loadStory(Engine& engine) {
     const std::string fileName = engine.storyFileName;
     const std::vector<uint8_t> bytes = readWholeFile(fileName);
     loadStoryBytes(engine, bytes, fileName);
+    startGame(engine);
 }
 
 }  // namespace rux

@@ -480,9 +480,12 @@ class RunLoop {
         if (!comparison::isWholeListAt(pc)) return false;
         const uint8_t* p = pc;
         pc += comparison::wholeListSize;
-        holds = comparison::evaluate(
-            p, [this](uint8_t type, uint8_t index) { return readVariable(type, index); },
-            [this](uint8_t type, uint8_t index) { return read(type, index); });
+        // Read here rather than through comparison::evaluate: a lambda that
+        // captured the loop would take its address, and the compiler would
+        // then keep the cursor in memory instead of registers.
+        using namespace comparison;
+        const int32_t a = readVariable(p[leftType], p[leftIndex]);
+        holds = comparison::holds(a, p[relation], read(p[rightType], p[rightIndex]));
         return true;
     }
     // Any other condition list; afterwards call->ended() tells whether it ran
@@ -534,11 +537,11 @@ class RunLoop {
         return nullptr;
     }
     [[gnu::always_inline]] void closeBlock() {
-        if (innermostBlock()) call->blocks_.close();
+        if (innermostBlock()) call->blocks_.closeInnermost();
     }
     // Leaves the innermost block through its end.
     [[gnu::always_inline]] void exitBlock(const BlockLevel& innermost) {
-        if (goTo(innermost.endPosition)) call->blocks_.close();
+        if (goTo(innermost.endPosition)) call->blocks_.closeInnermost();
     }
 
     // d := d op s, the value of d read before s is evaluated. A long or byte
@@ -669,7 +672,7 @@ until : {
     RUX_CONDITION_LIST(done)
     if (BlockLevel* open = loop.innermostBlock()) {
         if (done)
-            loop.call->blocks_.close();
+            loop.call->blocks_.closeInnermost();
         else
             loop.goTo(open->loopPosition);
     }

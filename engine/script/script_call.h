@@ -82,6 +82,8 @@ class OpenBlocks {
         --level_;
         return true;
     }
+    // Closes the level that innermost() just gave, with no second test.
+    [[gnu::always_inline]] void closeInnermost() { --level_; }
     int level() const { return level_; }
     // The heads found roomy in the old code area say nothing about the new.
     void forgetRoomyHeads() {

@@ -1,11 +1,13 @@
 # The two commands of the README:
 #   make run   builds the player and starts it on the bundled demo story
 #   make test  builds with warnings as errors and sanitizers, runs every test
+#   make fuzz  builds the fuzz targets with Clang and runs each for
+#              FUZZ_SECONDS (not part of make test)
 # Both install missing Debian packages first (as root).
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench deps clean
+.PHONY: run test bench fuzz deps fuzz-deps clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -31,6 +33,19 @@ build/bench/build.ninja: | deps
 bench: deps build/bench/build.ninja
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/rux_bench
+
+FUZZ_SECONDS ?= 600
+
+fuzz-deps:
+	@scripts/ensure-deps.sh clang
+
+build/fuzz/build.ninja: | fuzz-deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DRUX_FUZZ=ON -DRUX_TESTS=OFF
+
+fuzz: fuzz-deps build/fuzz/build.ninja
+	cmake --build build/fuzz -j $(JOBS)
+	scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

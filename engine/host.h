@@ -51,6 +51,10 @@ public:
 
     // The game asks the program to end.
     virtual void quit() {}
+
+    // A line for whoever debugs a story (an invalid assignment, say), not
+    // for the player: the front end writes it to standard error or a log.
+    virtual void diagnosticText(const std::string& /*line*/) {}
 };
 
 // A host that answers everything with its defaults; for tools and tests.

@@ -3,7 +3,9 @@
 # machine. As root it uses apt-get; otherwise it names what to install.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman)
+# Further packages a command needs besides these are given as arguments
+# (make fuzz: clang).
+packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -19,14 +19,6 @@ bool isByteNumber(int32_t value) {
     return value >= 0 && value <= 255;
 }
 
-bool compare(int32_t a, uint8_t relation, int32_t b) {
-    switch (relation) {
-    case relationLess: return a < b;
-    case relationGreater: return a > b;
-    default: return a == b;
-    }
-}
-
 bool located(Engine& engine, int32_t object, uint8_t relation, int32_t holder) {
     switch (relation) {
     case relationVisible: return isVisible(engine, asObject(object));
@@ -74,10 +66,10 @@ bool evaluateCondition(ScriptCall& call) {
     const bool negated = (code & conditionNegated) != 0;
     bool holds = false;
     switch (code & ~conditionNegated) {
-    case 1: {
+    case comparison::code: {
         const int32_t a = call.operand();
         const uint8_t relation = call.byte();
-        holds = compare(a, relation, call.operand());
+        holds = comparison::holds(a, relation, call.operand());
         break;
     }
     case 2: {

@@ -10,15 +10,6 @@
 
 namespace rux::instructions {
 
-namespace {
-
-// Leaves the innermost block through its end.
-void exitBlock(ScriptCall& call, const BlockLevel& level) {
-    if (call.goTo(level.endPosition)) call.closeBlock();
-}
-
-} // namespace
-
 // Entries follow the selection: each is a list of labels (single values, or
 // ranges written as first, first, last), a 0, the position of the next
 // entry, then the entry's code; bytes 255, 249 open the default entry. The
@@ -61,7 +52,7 @@ void select(ScriptCall& call) {
         call.setPosition(nextOffset);
     }
     // No entry holds the value and there is no default: go on after the selection.
-    exitBlock(call, *level);
+    call.exitBlock(*level);
 }
 
 void stop(ScriptCall& call) {

@@ -3,15 +3,13 @@
 #include "engine/engine.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
+#include "engine/script/special_cells.h"
 #include "engine/session/system_action.h"
 
 namespace rux {
 
 namespace {
 
-constexpr uint8_t abortFlagVariable = 13;
-constexpr uint8_t notCarriedOutVariable = 16;
-constexpr uint8_t gameEndCodeVariable = 33;
 constexpr uint8_t metaActionSet = 2;
 constexpr uint8_t takeAction = 2;
 constexpr uint8_t takeFromAction = 3;

@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
+#include "engine/script/call_entry.h"
 #include "engine/script/instruction_handlers.h"
 #include "engine/script/script_call.h"
 #include "engine/script/script_messages.h"
@@ -14,17 +15,15 @@ namespace rux {
 
 namespace {
 
-// Enters one call level and leaves it again on every way out, a fatal
-// error included: depth, the caller's position and the running call. All
-// three are put back as they were, since a fatal error can leave the calls
-// that the interpreter's loop entered itself unfinished.
+// Puts back on every way out of a call, a fatal error included, what
+// entering it changed: depth, the caller's position and the running call.
+// All three are restored as they were, since a fatal error can leave the
+// calls that the interpreter's loop entered itself unfinished.
 class CallLevel {
   public:
     explicit CallLevel(MachineState& machine)
         : machine_(machine), savedPosition_(machine.position), savedDepth_(machine.callDepth),
-          savedCall_(machine.currentCall) {
-        ++machine_.callDepth;
-    }
+          savedCall_(machine.currentCall) {}
     ~CallLevel() {
         machine_.callDepth = savedDepth_;
         machine_.position = savedPosition_;
@@ -70,8 +69,7 @@ void ScriptCall::followNewCodeArea() {
     const std::vector<uint8_t>& area = engine.world.codeArea;
     for (ScriptCall* call = this; call; call = call->caller_) {
         call->code_ = area.data();
-        for (BlockLevel& level : call->levels_)
-            level.headHasRoom = false;
+        call->blocks_.forgetRoomyHeads();
         if (area.size() < call->end_) {
             call->end_ = static_cast<uint32_t>(area.size());
             call->begin_ = std::min(call->begin_, call->end_);
@@ -129,27 +127,20 @@ void unrecognised(ScriptCall& call) {
 } // namespace instructions
 
 void runScript(Engine& engine, uint16_t start, uint16_t length) {
-    World& world = engine.world;
-    if (length == 0 || world.byteVariables[abortFlagVariable] != 0) return;
+    const CodeBlock block{start, length};
     MachineState& machine = engine.machine;
-    if (machine.callDepth >= maxCallDepth)
-        throw FatalError(scriptMessages::stackOverflow(machine.callDepth));
-    const uint32_t begin = uint32_t{start} * 4;
-    const uint32_t end = begin + length;
-    if (begin >= world.codeArea.size()) return; // a block outside the code area holds nothing
-
-    CallLevel level(machine);
-    if (machine.callDepth == 1) {
+    switch (checkCallEntry(engine, block)) {
+    case CallEntry::Skip: return;
+    case CallEntry::TooDeep: throw FatalError(scriptMessages::stackOverflow(machine.callDepth));
+    case CallEntry::Enter: break;
+    }
+    if (machine.callDepth == 0) {
         machine.jumpsLeft = machine.jumpLimit;
         machine.endlessLoopReported = false;
     }
-    if (machine.jumpsLeft <= 0) return; // the running script is stuck: nothing more runs
-    --machine.jumpsLeft;
-    machine.frames[machine.callDepth].fill(0);
-    world.byteVariables[abortFlagVariable] = 0;
-    ScriptCall call(engine, begin, end);
-    machine.currentCall = &call;
-    call.run();
+    if (!spendJump(machine.jumpsLeft)) return; // the running script is stuck: nothing more runs
+    CallLevel level(machine);
+    enterCall(engine, block, machine.currentCall, machine.position)->run();
 }
 
 void runRoutine(Engine& engine, uint8_t n) {

@@ -1,6 +1,7 @@
 #include "engine/script/listings.h"
 
 #include "engine/engine.h"
+#include "engine/script/special_cells.h"
 #include "engine/text/contents.h"
 #include "engine/world/object_set.h"
 
@@ -12,7 +13,6 @@ constexpr uint8_t personFlag = 1;
 constexpr uint8_t containerFlag = 11;
 constexpr uint8_t surfaceFlag = 12;
 constexpr uint8_t contentsShownFlag = 14;
-constexpr uint8_t itemCountVariable = 1;
 
 bool isShut(const ObjectRecord& object) {
     return object.state == 3 || object.state == 4;

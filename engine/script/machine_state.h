@@ -16,10 +16,10 @@ inline constexpr int frameCount = 64; // frames 0..63; depth 63 is the deepest c
 inline constexpr int localsPerFrame = 8;
 inline constexpr int maxCallDepth = 63;
 
-// Room for one running call that the interpreter's loop starts itself
-// (routine calls), so that such a call needs neither the C++ stack nor the
-// heap. The call at depth d uses slot d. Checked against the call's size
-// where that is defined.
+// Room for one running call, so that a call needs neither the C++ stack
+// nor the heap: the call at depth d is placed in slot d's bytes when it is
+// entered (see enterCall) and abandoned when it ends. Checked against the
+// call's size where that is defined.
 struct alignas(8) CallSlot {
     std::byte bytes[192];
 };
@@ -31,6 +31,12 @@ struct alignas(8) CallSlot {
 inline constexpr int64_t defaultJumpLimit = 50'000'000;
 
 struct MachineState {
+    // Not copyable: the call slots hold running calls that point into the
+    // engine and at each other, which a copy would carry along stale.
+    MachineState() = default;
+    MachineState(const MachineState&) = delete;
+    MachineState& operator=(const MachineState&) = delete;
+
     // Byte offset in the code area of the next byte to read. The running
     // call keeps its own cursor and publishes it here before it hands an
     // instruction to code outside the interpreter's loop; a call restores

@@ -16,13 +16,11 @@ namespace {
 
 constexpr uint8_t vehicleTravelsFlag = 18; // vehicles that move along with the player
 constexpr uint8_t describeRoomAction = 10;
-constexpr uint8_t gameEndedVariable = 16;
-constexpr uint8_t gameEndCodeVariable = 33;
 
 void endGame(ScriptCall& call, uint8_t code) {
     World& world = call.engine.world;
     paragraphBreak(call.engine);
-    world.byteVariables[gameEndedVariable] = 1;
+    world.byteVariables[notCarriedOutVariable] = 1;
     world.byteVariables[gameEndCodeVariable] = code;
     world.byteVariables[abortFlagVariable] = 0;
     call.stop();

@@ -3,13 +3,13 @@
 // player touch it, and does the player carry it. A failed check leaves its
 // message code in byte variable 14 for the story's system messages.
 
+#include "engine/script/special_cells.h"
+
 #include <cstdint>
 
 namespace rux {
 
 class Engine;
-
-inline constexpr uint8_t parseErrorVariable = 14;
 
 // Message codes of failed checks.
 namespace reachError {

@@ -18,8 +18,34 @@
 // values, a GNU extension GCC and Clang share) to the instruction's code.
 // The block's end is an end marker in place of the next code byte, picked
 // without a branch, so that every instruction can end in its own jump.
+//
+// Adding or changing an inline instruction:
+//  1. Give it an Inline number, an entry in makeInlineCodes and a label in
+//     inlineTargets (in the enum's order); a code without one goes to its
+//     handler in the instruction table, which stays the reference for what
+//     the instruction does. An instruction that runs inline here must do
+//     exactly what its handler would.
+//  2. Begin with markInstruction() unless the instruction is a quick path
+//     that can neither fault nor hand over.
+//  3. Read bytes only through take(), or after fits()/holdsMoreThan() said
+//     they are there; debug builds assert this on every inline read.
+//  4. Read and write operands through read()/readVariable()/write(); they
+//     take the shortcuts of value_fast_paths.h and hand over for the rest.
+//     Special cells are named in special_cells.h, not written as numbers.
+//  5. Jump, open and close blocks through goTo(), openBlock(),
+//     innermostBlock(), closeBlock() and exitBlock(): they share the rules
+//     and the faults with ScriptCall. A single comparison is read with the
+//     layout and the evaluation of comparison.h.
+//  6. Anything else (a handler, runScript, printing) runs between handOver()
+//     and takeBack(), followed by `if (loop.call->ended_) goto finished`.
+//  7. End with RUX_NEXT_INSTRUCTION(), or RUX_NEXT_INSIDE() when the
+//     instruction was known not to be the block's last and handed nothing
+//     over since.
+//  8. Test it on both sides of each line: the differential tests run random
+//     blocks through this loop and through the handlers alone.
 
 #include "engine/script/arithmetic.h"
+#include "engine/script/call_entry.h"
 #include "engine/script/instruction_handlers.h"
 #include "engine/script/instruction_table.h"
 #include "engine/script/interpreter.h"
@@ -27,6 +53,7 @@
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstring>
 #include <new>
 
@@ -86,8 +113,6 @@ constexpr std::array<Inline, 256> makeInlineCodes() {
 
 constexpr std::array<Inline, 256> inlineCodes = makeInlineCodes();
 
-constexpr uint8_t conditionCompare = 1;
-
 // Stands for the instruction at a block's end. Its code goes to the handler
 // table, which no inline instruction does; the table's entry checks for it.
 constexpr uint8_t blockEndMarker = 0;
@@ -100,13 +125,13 @@ struct LoopTables {
     // The end marker's address, read from here rather than held in a
     // register of its own.
     const uint8_t* blockEnd;
-    std::array<uint8_t, 256> numbers; // a number operand's value: 250 stands for 251
+    std::array<uint8_t, 256> numbers; // every index's value as a number operand
 };
 
 constexpr std::array<uint8_t, 256> makeNumberValues() {
     std::array<uint8_t, 256> values{};
     for (int index = 0; index < 256; ++index)
-        values[index] = static_cast<uint8_t>(index == 250 ? 251 : index);
+        values[index] = static_cast<uint8_t>(numberOperandValue(static_cast<uint8_t>(index)));
     return values;
 }
 
@@ -151,31 +176,22 @@ class RunLoop {
     // runScript must decide instead: an empty block, the abort flag set, the
     // depth limit reached, a block outside the code area, the budget of
     // jumps and calls used up.
-    [[gnu::always_inline]] bool enterCall(CodeBlock block) {
-        MachineState& machine = cells.engine.machine;
-        const uint32_t first = uint32_t{block.start} * 4;
-        if (block.length == 0 || cells.world.byteVariables[abortFlagVariable] != 0 ||
-            machine.callDepth >= maxCallDepth || first >= cells.world.codeArea.size() ||
-            jumpsLeft <= 0) [[unlikely]]
+    [[gnu::always_inline]] bool callRoutine(CodeBlock block) {
+        if (checkCallEntry(cells.engine, block) != CallEntry::Enter || !spendJump(jumpsLeft))
+            [[unlikely]]
             return false;
-        --jumpsLeft;
         const auto callerPosition = static_cast<uint32_t>(pc - call->code_);
         // The caller's instruction start needs no update: nothing reads it
         // while the caller waits, and it is taken afresh when it next hands
         // over.
         call->position_ = callerPosition;
-        machine.position = callerPosition;
-        const int depth = ++machine.callDepth;
-        machine.frames[depth].fill(0);
-        call = new (&machine.callSlots[depth])
-            ScriptCall(cells.engine, call, callerPosition, first,
-                       ScriptCall::cutAtArea(cells.engine, first + block.length));
-        machine.currentCall = call;
+        cells.engine.machine.position = callerPosition;
+        call = enterCall(cells.engine, block, call, callerPosition);
         call->instructionAt_ = call->code_ + call->begin_;
         pullCursor();
         return true;
     }
-    // Ends a call that enterCall started; its caller goes on. A story loaded
+    // Ends a call that callRoutine started; its caller goes on. A story loaded
     // inside the call has already moved the caller's cursor to the new code
     // area (see ScriptCall::followNewCodeArea).
     [[gnu::always_inline]] void leaveCall() {
@@ -193,6 +209,10 @@ class RunLoop {
         jumpsLeft = cells.engine.machine.jumpsLeft;
     }
     [[gnu::always_inline]] void pullCursor() {
+        // Code outside the loop runs calls of its own and puts the running
+        // call back when they return; it moves the cursor only within the block.
+        assert(cells.engine.machine.currentCall == call);
+        assert(call->begin_ <= call->position_ && call->position_ <= call->end_);
         pc = call->code_ + call->position_;
         begin = call->code_ + call->begin_;
         end = call->code_ + call->end_;
@@ -202,6 +222,33 @@ class RunLoop {
         call->instructionStart_ = static_cast<uint32_t>(call->instructionAt_ - call->code_);
         cells.engine.machine.jumpsLeft = jumpsLeft;
     }
+    // Hands the cursor to an instruction outside the loop: the call's
+    // members and the machine's program position, which must agree.
+    [[gnu::always_inline]] void handOver() {
+        push();
+        MachineState& machine = cells.engine.machine;
+        machine.position = call->position_;
+        assert(machine.currentCall == call);
+        assert(call->begin_ <= machine.position && machine.position <= call->end_);
+    }
+    // Takes the cursor back after an instruction outside the loop, which may
+    // have loaded a story (a new code area) or ended the call.
+    [[gnu::always_inline]] void takeBack() {
+        call->refreshCodeArea();
+        pull();
+    }
+
+    // Checks the loop's promise that an inline read of n bytes at `at`
+    // stays inside the block; a read that does not is a fault in the loop.
+    [[gnu::always_inline]] void checkInside([[maybe_unused]] const uint8_t* at,
+                                            [[maybe_unused]] std::size_t n) const {
+        assert(begin <= at && n <= static_cast<std::size_t>(end - at));
+    }
+    // The code byte of the next instruction, known to lie inside the block.
+    [[gnu::always_inline]] uint8_t nextCodeInside() {
+        checkInside(pc, 1);
+        return *pc++;
+    }
 
     // Starts the instruction at the cursor (faults name its position) and
     // gives its code. At the block's end the "instruction" is the end marker,
@@ -209,6 +256,7 @@ class RunLoop {
     // branch: the table's entry point recognises the marker.
     [[gnu::always_inline]] uint8_t startInstruction() {
         const uint8_t* at = pc < end ? pc : blockEnd;
+        assert(at == blockEnd || begin <= at);
         pc = at + 1;
         return *at;
     }
@@ -258,6 +306,7 @@ class RunLoop {
     // The next n bytes, or none when the block ends first (the call then ends).
     [[gnu::always_inline]] const uint8_t* take(std::size_t n) {
         if (fits(n)) [[likely]] {
+            checkInside(pc, n);
             const uint8_t* bytes = pc;
             pc += n;
             return bytes;
@@ -312,6 +361,7 @@ class RunLoop {
     // (nothing done) when the instruction must run the general way.
     [[gnu::always_inline]] bool assignInside() {
         if (!holdsMoreThan(4)) return false; // D, O
+        checkInside(pc, 4 + 1);
         const uint8_t* p = pc;
         int32_t value;
         if (!readDirect(p[2], p[3], value) || !cells.assign(p[0], p[1], value)) return false;
@@ -320,14 +370,16 @@ class RunLoop {
     }
     [[gnu::always_inline]] bool updateInside(int32_t (*operation)(int32_t, int32_t)) {
         if (!holdsMoreThan(4)) return false; // D, O
+        checkInside(pc, 4 + 1);
         const uint8_t* p = pc;
         int32_t value;
         // A long variable and a number, the usual case, told by one test of
         // both types. The hint is the builtin: GCC lays out the whole
         // condition by it, where the attribute left the likely path apart.
-        if (__builtin_expect(
-                bothTypes(p) == (directType::longVariable | directType::number << 16) && p[1] > 5,
-                1)) {
+        if (__builtin_expect(bothTypes(p) ==
+                                     (directType::longVariable | directType::number << 16) &&
+                                 p[1] > lastRedirectedLongVariable,
+                             1)) {
             int32_t& cell = cells.world.longVariables[p[1]];
             cell = operation(cell, tables.numbers[p[3]]);
             pc += 4;
@@ -346,14 +398,6 @@ class RunLoop {
         pc += 4;
         return true;
     }
-    // ScriptCall::compare written as a choice among all three outcomes,
-    // which the compiler folds into the branch on the outcome that follows.
-    [[gnu::always_inline]] static bool pickComparison(int32_t a, uint8_t relation, int32_t b) {
-        const bool less = a < b;
-        const bool greater = a > b;
-        const bool equal = a == b;
-        return relation == relationLess ? less : relation == relationGreater ? greater : equal;
-    }
     // A condition list at the cursor that is a single comparison of cells
     // that need no hand-over, where more than 7 bytes are known to follow:
     // true with its outcome in `holds` (the cursor then past it); false,
@@ -364,29 +408,30 @@ class RunLoop {
     // mostly lies beyond a number's range, in a long constant: loop heads
     // test those two first, other comparisons byte variables and numbers.
     template <bool loopHead = false> [[gnu::always_inline]] bool comparisonAt(bool& holds) {
-        if (pc[0] != conditionCompare || pc[6] != connectorEnd) [[unlikely]]
+        checkInside(pc, comparison::wholeListSize + 1);
+        if (!comparison::isWholeListAt(pc)) [[unlikely]]
             return false;
+        using namespace comparison;
         const uint8_t* p = pc;
         int32_t a;
         int32_t b;
         if constexpr (loopHead) {
-            bool direct = cells.readCounter(p[1], p[2], a);
-            if (p[4] == directType::longConstant) [[likely]]
-                b = cells.world.longConstants[p[5]];
+            bool direct = cells.readCounter(p[leftType], p[leftIndex], a);
+            if (p[rightType] == directType::longConstant) [[likely]]
+                b = cells.world.longConstants[p[rightIndex]];
             else
-                direct = direct && readComparand(p[4], p[5], b);
+                direct = direct && readComparand(p[rightType], p[rightIndex], b);
             if (!direct) [[unlikely]]
                 return false;
         } else {
-            if (!cells.readVariable(p[1], p[2], a) || !readComparand(p[4], p[5], b)) [[unlikely]]
+            if (!cells.readVariable(p[leftType], p[leftIndex], a) ||
+                !readComparand(p[rightType], p[rightIndex], b)) [[unlikely]]
                 return false;
         }
         // A loop's head mostly asks whether the counter is still below its limit.
-        if (loopHead && __builtin_expect(p[3] == relationLess, 1))
-            holds = a < b;
-        else
-            holds = pickComparison(a, p[3], b);
-        pc += 7;
+        constexpr uint8_t usualRelation = loopHead ? relationLess : 0;
+        holds = comparison::holds<usualRelation>(a, p[relation], b);
+        pc += wholeListSize;
         return true;
     }
 
@@ -398,8 +443,9 @@ class RunLoop {
     // call has then ended).
     template <bool loopHead = false>
     [[gnu::always_inline]] const uint8_t* headerAndComparison(bool& holds, bool& inside) {
-        if (!holdsMoreThan(4 + 7)) [[unlikely]]
+        if (!holdsMoreThan(4 + comparison::wholeListSize)) [[unlikely]]
             return take(4);
+        checkInside(pc, 4);
         const uint8_t* words = pc;
         pc += 4;
         inside = comparisonAt<loopHead>(holds);
@@ -409,20 +455,19 @@ class RunLoop {
     // for a single comparison follows its target; false, and nothing done,
     // otherwise (goTo then decides).
     [[gnu::always_inline]] bool jumpBeforeComparison(uint16_t blockPosition) {
-        const std::uintptr_t target = reinterpret_cast<std::uintptr_t>(begin) + blockPosition - 1;
-        if (blockPosition == 0 || target + 7 >= reinterpret_cast<std::uintptr_t>(end) ||
-            jumpsLeft <= 0) [[unlikely]]
+        const auto length = static_cast<std::size_t>(end - begin);
+        std::size_t offset;
+        if (!jumpOffset(blockPosition, length, offset) ||
+            offset + comparison::wholeListSize >= length || !spendJump(jumpsLeft)) [[unlikely]]
             return false;
-        --jumpsLeft;
-        pc = reinterpret_cast<const uint8_t*>(target);
+        pc = begin + offset;
         return true;
     }
     // The same for a while loop whose head was found roomy when it started:
     // its position needs no test.
     [[gnu::always_inline]] bool jumpToRoomyHead(const BlockLevel& loopLevel) {
-        if (!loopLevel.headHasRoom || jumpsLeft <= 0) [[unlikely]]
+        if (!loopLevel.headHasRoom || !spendJump(jumpsLeft)) [[unlikely]]
             return false;
-        --jumpsLeft;
         pc = begin + loopLevel.loopPosition - 1;
         return true;
     }
@@ -430,11 +475,17 @@ class RunLoop {
     // A condition list that is a single comparison, the usual case, read at
     // once: true with its outcome in `holds`; false (nothing read) otherwise.
     [[gnu::always_inline]] bool singleComparison(bool& holds) {
-        if (!fits(7) || pc[0] != conditionCompare || pc[6] != connectorEnd) return false;
+        if (!fits(comparison::wholeListSize)) return false;
+        checkInside(pc, comparison::wholeListSize);
+        if (!comparison::isWholeListAt(pc)) return false;
         const uint8_t* p = pc;
-        pc += 7;
-        const int32_t a = readVariable(p[1], p[2]);
-        holds = ScriptCall::compare(a, p[3], read(p[4], p[5]));
+        pc += comparison::wholeListSize;
+        // Read here rather than through comparison::evaluate: a lambda that
+        // captured the loop would take its address, and the compiler would
+        // then keep the cursor in memory instead of registers.
+        using namespace comparison;
+        const int32_t a = readVariable(p[leftType], p[leftIndex]);
+        holds = comparison::holds(a, p[relation], read(p[rightType], p[rightIndex]));
         return true;
     }
     // Any other condition list; afterwards call->ended() tells whether it ran
@@ -450,16 +501,15 @@ class RunLoop {
     // (and the call has ended) for a position outside the block or when the
     // script has used up its jumps.
     [[gnu::always_inline]] bool goTo(uint16_t blockPosition) {
-        // Position 0 wraps round to the largest offset and fails as well.
-        const std::size_t offset = static_cast<std::size_t>(blockPosition) - 1;
-        if (offset > static_cast<std::size_t>(end - begin)) [[unlikely]] {
+        std::size_t offset;
+        if (!jumpOffset(blockPosition, static_cast<std::size_t>(end - begin), offset))
+            [[unlikely]] {
             push();
             call->jumpOutside(blockPosition);
             pull();
             return false;
         }
-        if (--jumpsLeft < 0) [[unlikely]] {
-            jumpsLeft = 0;
+        if (!spendJump(jumpsLeft)) [[unlikely]] {
             push();
             call->endlessLoop();
             pull();
@@ -469,34 +519,29 @@ class RunLoop {
         return true;
     }
 
-    // A newly opened level starts cleared; the instruction fills it in.
+    // The call's open blocks, with the faults reported as ScriptCall does.
     [[gnu::always_inline]] BlockLevel* openBlock() {
-        if (call->blockLevel_ >= maxBlockLevels) [[unlikely]] {
-            push();
-            call->tooManyLevels();
-            pull();
-            return nullptr;
-        }
-        BlockLevel* opened = &call->levels_[++call->blockLevel_];
-        *opened = BlockLevel{};
-        return opened;
+        if (BlockLevel* opened = call->blocks_.open()) [[likely]]
+            return opened;
+        push();
+        call->tooManyLevels();
+        pull();
+        return nullptr;
     }
-    // The open block the instruction belongs to.
     [[gnu::always_inline]] BlockLevel* innermostBlock() {
-        if (call->blockLevel_ <= 1) [[unlikely]] {
-            push();
-            call->noOpenBlock();
-            pull();
-            return nullptr;
-        }
-        return &call->levels_[call->blockLevel_];
+        if (BlockLevel* innermost = call->blocks_.innermost()) [[likely]]
+            return innermost;
+        push();
+        call->noOpenBlock();
+        pull();
+        return nullptr;
     }
     [[gnu::always_inline]] void closeBlock() {
-        if (innermostBlock()) --call->blockLevel_;
+        if (innermostBlock()) call->blocks_.closeInnermost();
     }
     // Leaves the innermost block through its end.
     [[gnu::always_inline]] void exitBlock(const BlockLevel& innermost) {
-        if (goTo(innermost.endPosition)) --call->blockLevel_;
+        if (goTo(innermost.endPosition)) call->blocks_.closeInnermost();
     }
 
     // d := d op s, the value of d read before s is evaluated. A long or byte
@@ -553,7 +598,7 @@ void ScriptCall::run() {
 // The same after an instruction that was known not to be the block's last
 // when it took its bytes, and that handed nothing over since: the next
 // instruction starts at the cursor.
-#define RUX_NEXT_INSIDE() goto* tables.targets[*pc++]
+#define RUX_NEXT_INSIDE() goto* tables.targets[loop.nextCodeInside()]
 
 // An arithmetic instruction, d := d op s.
 #define RUX_UPDATE(operation)                                                                      \
@@ -627,7 +672,7 @@ until : {
     RUX_CONDITION_LIST(done)
     if (BlockLevel* open = loop.innermostBlock()) {
         if (done)
-            --loop.call->blockLevel_;
+            loop.call->blocks_.closeInnermost();
         else
             loop.goTo(open->loopPosition);
     }
@@ -714,18 +759,15 @@ callCode:
         if (kind == callKind::routine) {
             routine = engine.world.findRoutine(number);
             if (!routine) RUX_NEXT_INSTRUCTION();
-            if (loop.enterCall(routine->script)) [[likely]]
+            if (loop.callRoutine(routine->script)) [[likely]]
                 RUX_NEXT_INSTRUCTION();
         }
-        loop.push();
-        engine.machine.position = loop.call->position_;
+        loop.handOver();
         if (routine)
             runScript(engine, routine->script);
         else
             instructions::callTarget(engine, kind, number);
-        // A story loaded by the callee replaces the code area.
-        loop.call->refreshCodeArea();
-        loop.pull();
+        loop.takeBack();
         if (loop.call->ended_) goto finished;
     }
     RUX_NEXT_INSTRUCTION();
@@ -738,12 +780,9 @@ table : {
     }
     ScriptCall& running = *loop.call;
     const uint8_t code = *running.instructionAt_;
-    loop.push();
-    engine.machine.position = running.position_;
+    loop.handOver();
     instructionHandlers[code](running);
-    // A story loaded by the handler replaces the code area.
-    running.refreshCodeArea();
-    loop.pull();
+    loop.takeBack();
     if (running.ended_) goto finished;
     RUX_NEXT_INSTRUCTION();
 }

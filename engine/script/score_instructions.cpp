@@ -13,7 +13,6 @@ namespace rux::instructions {
 
 namespace {
 
-constexpr uint8_t scoreMessagesVariable = 21; // 1: tell the player about points
 constexpr uint8_t pointsGainedMessage = 223;
 constexpr uint8_t pointsLostMessage = 224;
 

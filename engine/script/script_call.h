@@ -13,7 +13,9 @@
 // ended() tells after piecewise reads).
 
 #include "engine/engine.h"
+#include "engine/script/comparison.h"
 #include "engine/script/instruction_table.h"
+#include "engine/script/special_cells.h"
 #include "engine/script/value_fast_paths.h"
 
 #include <algorithm>
@@ -54,7 +56,63 @@ inline uint16_t wordAt(const uint8_t* bytes) {
 }
 
 inline constexpr int maxBlockLevels = 12; // level 1 is the block itself
-inline constexpr uint8_t abortFlagVariable = 13;
+
+// The open blocks of one call. Running out of levels and closing the
+// call's own block are faults; the operations give none (or false) then,
+// and the caller reports it.
+class OpenBlocks {
+  public:
+    // A newly opened level starts cleared; the instruction fills it in.
+    [[gnu::always_inline]] BlockLevel* open() {
+        if (level_ >= maxBlockLevels) [[unlikely]]
+            return nullptr;
+        BlockLevel* opened = &levels_[++level_];
+        *opened = BlockLevel{};
+        return opened;
+    }
+    // The open block an instruction belongs to; none at the call's own level.
+    [[gnu::always_inline]] BlockLevel* innermost() {
+        if (level_ <= 1) [[unlikely]]
+            return nullptr;
+        return &levels_[level_];
+    }
+    [[gnu::always_inline]] bool close() {
+        if (level_ <= 1) [[unlikely]]
+            return false;
+        --level_;
+        return true;
+    }
+    // Closes the level that innermost() just gave, with no second test.
+    [[gnu::always_inline]] void closeInnermost() { --level_; }
+    int level() const { return level_; }
+    // The heads found roomy in the old code area say nothing about the new.
+    void forgetRoomyHeads() {
+        for (BlockLevel& each : levels_)
+            each.headHasRoom = false;
+    }
+
+  private:
+    int level_ = 1;
+    // Levels 1..12; each is cleared when it is opened, so nothing needs
+    // clearing when the call starts.
+    std::array<BlockLevel, maxBlockLevels + 1> levels_;
+};
+
+// Where a jump to block position X lands, as an offset from the block's
+// first byte (X - 1): true when X is 1..L + 1, L + 1 being the block's end.
+[[gnu::always_inline]] inline bool jumpOffset(uint16_t blockPosition, std::size_t blockLength,
+                                              std::size_t& offset) {
+    offset = static_cast<std::size_t>(blockPosition) - 1; // 0 wraps round and fails as well
+    return offset <= blockLength;
+}
+
+// Takes one jump or call from the budget; false when it is used up.
+[[gnu::always_inline]] inline bool spendJump(int64_t& jumpsLeft) {
+    if (jumpsLeft <= 0) [[unlikely]]
+        return false;
+    --jumpsLeft;
+    return true;
+}
 
 class ScriptCall;
 class RunLoop;
@@ -122,6 +180,10 @@ class ScriptCall {
     [[gnu::always_inline]] int32_t valueAt(const uint8_t* operandBytes) {
         return readValueFast(engine, operandBytes[0], operandBytes[1]);
     }
+    // valueOf as a function of (type, index).
+    auto cellReader() {
+        return [this](uint8_t type, uint8_t index) { return valueOf({type, index}); };
+    }
     [[gnu::always_inline]] void assign(Destination cell, int32_t value) {
         assignValueFast(engine, cell.type, cell.index, value);
     }
@@ -130,12 +192,11 @@ class ScriptCall {
     // evaluated, no precedence.
     [[gnu::always_inline]] bool conditions() {
         // Most lists are a single comparison: read it in one go.
-        if (end_ - position_ >= 7 && code_[position_] == 1 && code_[position_ + 6] == connectorEnd)
-            [[likely]] {
+        if (end_ - position_ >= comparison::wholeListSize &&
+            comparison::isWholeListAt(code_ + position_)) [[likely]] {
             const uint8_t* p = code_ + position_;
-            position_ += 7;
-            const int32_t a = valueAt(p + 1);
-            return compare(a, p[3], valueAt(p + 4));
+            position_ += comparison::wholeListSize;
+            return comparison::evaluate(p, cellReader(), cellReader());
         }
         bool result = condition();
         for (;;) {
@@ -147,21 +208,13 @@ class ScriptCall {
     }
     // One condition; comparisons, by far the most frequent, are done here.
     [[gnu::always_inline]] bool condition() {
-        if (end_ - position_ >= 6 && code_[position_] == 1) [[likely]] {
+        if (end_ - position_ >= comparison::size && comparison::startsAt(code_ + position_))
+            [[likely]] {
             const uint8_t* p = code_ + position_;
-            position_ += 6;
-            const int32_t a = valueAt(p + 1);
-            return compare(a, p[3], valueAt(p + 4));
+            position_ += comparison::size;
+            return comparison::evaluate(p, cellReader(), cellReader());
         }
         return evaluateCondition(*this);
-    }
-    // Condition 1: relation 2 is "less", 3 "greater", anything else "equal".
-    static bool compare(int32_t a, uint8_t relation, int32_t b) {
-        switch (relation) {
-        case relationLess: return a < b;
-        case relationGreater: return a > b;
-        default: return a == b;
-        }
     }
 
     // Where the cursor is, as byte offsets in the code area; always within
@@ -181,35 +234,34 @@ class ScriptCall {
     bool ended() const { return ended_; }
     [[gnu::always_inline]] bool goTo(uint16_t blockPosition) {
         // Position L + 1 is the end of the block and simply ends the call.
-        if (blockPosition == 0 || blockPosition > end_ - begin_ + 1) [[unlikely]]
+        std::size_t offset;
+        if (!jumpOffset(blockPosition, end_ - begin_, offset)) [[unlikely]]
             return jumpOutside(blockPosition);
-        if (engine.machine.jumpsLeft <= 0) [[unlikely]]
+        if (!spendJump(engine.machine.jumpsLeft)) [[unlikely]]
             return endlessLoop();
-        --engine.machine.jumpsLeft;
-        position_ = begin_ + blockPosition - 1;
+        position_ = begin_ + static_cast<uint32_t>(offset);
         return true;
     }
-    // A newly opened level starts cleared; the instruction fills it in.
     [[gnu::always_inline]] BlockLevel* openBlock() {
-        if (blockLevel_ >= maxBlockLevels) [[unlikely]]
-            return tooManyLevels();
-        BlockLevel* level = &levels_[++blockLevel_];
-        *level = BlockLevel{};
-        return level;
+        if (BlockLevel* opened = blocks_.open()) [[likely]]
+            return opened;
+        return tooManyLevels();
     }
-    // The open block the instruction belongs to.
     [[gnu::always_inline]] BlockLevel* innermostBlock() {
-        if (blockLevel_ <= 1) [[unlikely]]
-            return noOpenBlock();
-        return &levels_[blockLevel_];
+        if (BlockLevel* innermost = blocks_.innermost()) [[likely]]
+            return innermost;
+        return noOpenBlock();
     }
     [[gnu::always_inline]] bool closeBlock() {
-        if (blockLevel_ <= 1) [[unlikely]]
-            return noOpenBlock() != nullptr;
-        --blockLevel_;
-        return true;
+        if (blocks_.close()) [[likely]]
+            return true;
+        return noOpenBlock() != nullptr;
     }
-    int blockLevel() const { return blockLevel_; }
+    // Leaves the innermost block through its end.
+    [[gnu::always_inline]] void exitBlock(const BlockLevel& innermost) {
+        if (goTo(innermost.endPosition)) closeBlock();
+    }
+    int blockLevel() const { return blocks_.level(); }
     void stop();
     void endCall() { endWith({}); }
     void fault(const std::string& text) { endWith(text); }
@@ -218,6 +270,8 @@ class ScriptCall {
 
     // Runs the block's instructions until the call ends.
     void run();
+    // The same, plainly, one instruction at a time (plain_run.h).
+    void runPlainly();
 
   private:
     friend class RunLoop; // the loop keeps the cursor in registers while it runs
@@ -247,10 +301,7 @@ class ScriptCall {
     // instructionStart_ whenever the loop hands over its cursor.
     const uint8_t* instructionAt_ = nullptr;
     bool ended_ = false;
-    int blockLevel_ = 1;
-    // Levels 1..12; each is cleared when it is opened, so nothing needs
-    // clearing when the call starts.
-    std::array<BlockLevel, maxBlockLevels + 1> levels_;
+    OpenBlocks blocks_;
 };
 
 // The loop keeps the calls it enters itself in the machine's call slots and

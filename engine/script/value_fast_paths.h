@@ -5,6 +5,7 @@
 // other case goes to them.
 
 #include "engine/engine.h"
+#include "engine/script/special_cells.h"
 #include "engine/script/values.h"
 
 #include <cstdint>
@@ -31,8 +32,8 @@ struct DirectCells {
     // True, with the value, when the cell has a shortcut.
     [[gnu::always_inline]] bool read(uint8_t type, uint8_t index, int32_t& value) const {
         // Tested in the order of how often scripts use them.
-        if (type == directType::number) [[likely]] { // 250 stands for 251
-            value = index + (index == 250);
+        if (type == directType::number) [[likely]] {
+            value = numberOperandValue(index);
             return true;
         }
         if (type == directType::byteVariable) return readByteVariable(index, value);
@@ -62,19 +63,20 @@ struct DirectCells {
         return readVariable(type, index, value);
     }
 
-    // 10 is computed, 248..255 are locals.
+    // The lit variable is computed; the highest indices are locals.
     [[gnu::always_inline]] bool readByteVariable(uint8_t index, int32_t& value) const {
-        if (index >= 248) {
+        if (index >= firstLocalIndex) {
             value = engine.machine.local(index);
             return true;
         }
-        if (index == 10) return false;
+        if (index == litVariable) return false;
         value = world.byteVariables[index];
         return true;
     }
-    // 0..5 are redirected cells.
+    // The lowest indices are redirected cells (index 0 is not, but is rare
+    // enough to take the general way with them).
     [[gnu::always_inline]] bool readLongVariable(uint8_t index, int32_t& value) const {
-        if (index <= 5) [[unlikely]]
+        if (index <= lastRedirectedLongVariable) [[unlikely]]
             return false;
         value = world.longVariables[index];
         return true;
@@ -82,29 +84,32 @@ struct DirectCells {
 
     // The cell of a long variable that reads and writes directly, or none.
     [[gnu::always_inline]] int32_t* longCell(uint8_t type, uint8_t index) const {
-        return type == directType::longVariable && index > 5 ? &world.longVariables[index]
-                                                             : nullptr;
+        return type == directType::longVariable && index > lastRedirectedLongVariable
+                   ? &world.longVariables[index]
+                   : nullptr;
     }
     // The cell of a byte variable or local that reads and writes directly
-    // (not the computed 10 or the status line's 20), or none.
+    // (not the computed lit variable or the status line's), or none.
     [[gnu::always_inline]] uint8_t* byteCell(uint8_t type, uint8_t index) const {
-        if (type != directType::byteVariable || index == 10 || index == 20) return nullptr;
-        return index >= 248 ? &engine.machine.local(index) : &world.byteVariables[index];
+        if (type != directType::byteVariable || index == litVariable || index == statusLineVariable)
+            return nullptr;
+        return index >= firstLocalIndex ? &engine.machine.local(index)
+                                        : &world.byteVariables[index];
     }
 
     // True when the cell has a shortcut and now holds the value.
     [[gnu::always_inline]] bool assign(uint8_t type, uint8_t index, int32_t value) const {
         switch (type) {
-        case directType::byteVariable: // writing 20 repaints the status line
-            if (index >= 248) {
+        case directType::byteVariable: // writing the status line's repaints it
+            if (index >= firstLocalIndex) {
                 engine.machine.local(index) = static_cast<uint8_t>(value);
                 return true;
             }
-            if (index == 20) return false;
+            if (index == statusLineVariable) return false;
             world.byteVariables[index] = static_cast<uint8_t>(value);
             return true;
-        case directType::longVariable: // 0..5 also write redirected cells
-            if (index <= 5) return false;
+        case directType::longVariable: // the lowest also write redirected cells
+            if (index <= lastRedirectedLongVariable) return false;
             world.longVariables[index] = value;
             return true;
         default: return false;

@@ -3,10 +3,9 @@
 #include "engine/engine.h"
 #include "engine/script/object_tree.h"
 #include "engine/script/operand_kinds.h"
-#include "engine/text/codepage.h"
+#include "engine/script/special_cells.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace rux {
@@ -14,10 +13,6 @@ namespace rux {
 namespace {
 
 using K = OperandKind;
-
-constexpr uint8_t firstLocalIndex = 248; // 248..255 name the locals of the running call
-constexpr uint8_t byteVariableLit = 10;  // computed: 1 while the player's surroundings are lit
-constexpr uint8_t statusLineVariable = 20;
 
 uint8_t toByte(int32_t value) {
     return static_cast<uint8_t>(value);
@@ -69,7 +64,7 @@ uint8_t& roomVariableCell(Engine& engine, uint8_t index) {
 }
 
 int32_t readByteVariable(Engine& engine, uint8_t index) {
-    if (index == byteVariableLit) return readLit(engine);
+    if (index == litVariable) return readLit(engine);
     return byteVariableCell(engine, index);
 }
 
@@ -97,11 +92,11 @@ int32_t readTypeTwo(const World& world, uint8_t index) {
 int32_t readLongVariable(const Engine& engine, uint8_t index) {
     const World& world = engine.world;
     switch (index) {
-    case 1: return world.scene.turnCounter;
-    case 2: return world.scene.secondShadow;
-    case 3: return score(engine);
-    case 4: return world.scene.scoreBase;
-    case 5: return 0; // a cell that nothing writes
+    case turnCounterLongVariable: return world.scene.turnCounter;
+    case secondShadowLongVariable: return world.scene.secondShadow;
+    case scoreLongVariable: return score(engine);
+    case scoreBaseLongVariable: return world.scene.scoreBase;
+    case unwrittenLongVariable: return 0;
     default: return world.longVariables[index];
     }
 }
@@ -182,10 +177,10 @@ bool isAssignable(OperandKind kind) {
     }
 }
 
-[[gnu::noinline, gnu::cold]] void reportInvalidAssignment(uint8_t type, uint8_t index) {
-    const std::string line = utf8ToCp1252("*** ungültige Zuweisung [") + std::to_string(type) +
-                             ":" + std::to_string(index) + "]***";
-    std::fputs((cp1252ToUtf8(line) + "\n").c_str(), stderr);
+[[gnu::noinline, gnu::cold]] void reportInvalidAssignment(Engine& engine, uint8_t type,
+                                                          uint8_t index) {
+    engine.host.diagnosticText("*** ung\xFCltige Zuweisung [" + std::to_string(type) + ":" +
+                               std::to_string(index) + "]***");
 }
 
 } // namespace
@@ -196,7 +191,7 @@ int32_t readValue(Engine& engine, uint8_t type, uint8_t index) {
     World& world = engine.world;
     switch (operand.kind) {
     case K::Constant: return index;
-    case K::PersonConstant: return index == 250 ? 251 : index;
+    case K::PersonConstant: return numberOperandValue(index);
     case K::TypeTwo: return readTypeTwo(world, index);
     case K::ByteVariable: return readByteVariable(engine, index);
     case K::LongVariable: return readLongVariable(engine, index);
@@ -238,7 +233,7 @@ int32_t readValue(Engine& engine, uint8_t type, uint8_t index) {
 void assignValue(Engine& engine, uint8_t type, uint8_t index, int32_t value) {
     const OperandType& operand = operandTypes[type];
     if (!isAssignable(operand.kind)) {
-        reportInvalidAssignment(type, index);
+        reportInvalidAssignment(engine, type, index);
         return;
     }
     if (operand.indexType != 0) index = indirectIndex(engine, operand.indexType, index);
@@ -251,9 +246,9 @@ void assignValue(Engine& engine, uint8_t type, uint8_t index, int32_t value) {
         return;
     case K::LongVariable:
         world.longVariables[index] = value;
-        if (index == 1) world.scene.turnCounter = value;
-        if (index == 2) world.scene.secondShadow = value;
-        if (index == 4) world.scene.scoreBase = value;
+        if (index == turnCounterLongVariable) world.scene.turnCounter = value;
+        if (index == secondShadowLongVariable) world.scene.secondShadow = value;
+        if (index == scoreBaseLongVariable) world.scene.scoreBase = value;
         return;
     case K::ObjectVariable: objectVariableCell(engine, index) = byte; return;
     case K::RoomVariable:

@@ -94,12 +94,8 @@ TEST(CollectInstruction, ListsTheObjectsForWhichTheConditionHolds) {
     EXPECT_EQ(r.byteVar(40), 5) << "fixedCount + 1";
     EXPECT_EQ(r.byteVar(41), 1);
     EXPECT_EQ(r.byteVar(1), 2);
-    const std::string collected = r.engine().text.phraseText;
-    ObjectSet expected;
-    expected.insert(1);
-    expected.insert(3);
-    r.engine().lists.listedSet.clear();
-    EXPECT_EQ(collected, listObjects(r.engine(), expected, 0)) << "the fixed table is not listed";
+    // Ball and Stein, as references the markup prints; the table is fixed.
+    EXPECT_EQ(r.engine().text.phraseText, "/u&01\x10 und /u&03\x10");
 }
 
 TEST(CollectInstruction, WithoutObjectsTheListIsPassedOver) {

@@ -341,15 +341,18 @@ TEST_F(Values, ByteArraysStayWithinTheirSize) {
     EXPECT_EQ(read(129, 0), 0);
 }
 
-TEST_F(Values, InvalidAssignmentReportsAndChangesNothing) {
+TEST_F(Values, InvalidAssignmentReportsToTheHostAndChangesNothing) {
     const World before = world;
+    std::vector<std::string> expected;
+    ::testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStdout();
     for (uint8_t type : {0, 2, 5, 6, 8, 39, 40, 41, 43, 46, 200}) {
-        ::testing::internal::CaptureStderr();
         assign(type, 3, 1);
-        const std::string expected =
-            "*** ungültige Zuweisung [" + std::to_string(type) + ":3]***\n";
-        EXPECT_EQ(::testing::internal::GetCapturedStderr(), expected);
+        expected.push_back("*** ung\xFCltige Zuweisung [" + std::to_string(type) + ":3]***");
     }
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "the engine writes to no terminal";
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(test->host.diagnostics, expected);
     EXPECT_TRUE(sameState(world, before));
 }
 

@@ -34,6 +34,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> fatalErrors;
     std::vector<std::vector<std::string>> textBoxes;
+    std::vector<std::string> diagnostics;
 
     PagingAnswer pagingPrompt() override {
         ++pagingPrompts;
@@ -54,6 +55,7 @@ public:
     void repaint() override { ++repaints; }
     void repaintStatusLine() override { ++statusRepaints; }
     void quit() override { ++quits; }
+    void diagnosticText(const std::string& line) override { diagnostics.push_back(line); }
 
 private:
     template <typename T>

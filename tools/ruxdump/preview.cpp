@@ -8,6 +8,7 @@
 #include "engine/text/output_layout.h"
 #include "tools/ruxdump/text_marks.h"
 
+#include <iostream>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -68,6 +69,9 @@ class LineHost : public rux::Host {
     void showTextBox(const std::vector<std::string>& lines) override {
         for (const std::string& line : lines)
             out_ << "| " << rux::cp1252ToUtf8(withoutControlBytes(line)) << '\n';
+    }
+    void diagnosticText(const std::string& line) override {
+        std::cerr << rux::cp1252ToUtf8(line) << '\n';
     }
 
   private:

@@ -1,5 +1,5 @@
 # The two commands of the README:
-#   make run   builds the player and starts it on the bundled story
+#   make run   builds the player and starts it on the bundled story (STORY=... for another)
 #   make test  builds with warnings as errors and sanitizers, runs every test
 # Both install missing Debian packages first (as root).
 
@@ -13,9 +13,12 @@ deps:
 build/release/build.ninja: | deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRUX_TESTS=OFF
 
+# The story `make run` plays; STORY=path/to/file.vux plays another.
+STORY ?= build/release/stories/example.vux
+
 run: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)
-	build/release/tools/ruxdump build/release/stories/example.vux
+	build/release/term/rux $(STORY)
 
 build/test/build.ninja: | deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUX_WERROR=ON -DRUX_SANITIZE=ON

@@ -9,6 +9,7 @@
 #include "engine/parser/parser_state.h"
 #include "engine/script/machine_state.h"
 #include "engine/script/scope_state.h"
+#include "engine/script/turn_state.h"
 #include "engine/session/save_state.h"
 #include "engine/session/transcript_state.h"
 #include "engine/text/list_state.h"
@@ -31,6 +32,7 @@ public:
 
     MachineState machine;
     ScopeState scope;
+    TurnState turn;
     OutputBuffer output;
     TextState text;
     PhraseState phrases;

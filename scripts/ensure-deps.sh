@@ -3,7 +3,7 @@
 # machine. As root it uses apt-get; otherwise it names what to install.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev libncurses-dev)
+packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman libncurses-dev)
 
 missing=()
 for p in "${packages[@]}"; do

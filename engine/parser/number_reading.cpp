@@ -1,6 +1,7 @@
 #include "engine/parser/number_reading.h"
 
 #include "engine/engine.h"
+#include "engine/parser/word_forms.h"
 #include "engine/text/numbers.h"
 
 #include <algorithm>
@@ -82,26 +83,33 @@ NumberKind classifyNumber(Engine& engine, int32_t& value) {
 
 bool readNumberString(Engine& engine, int32_t& value, std::string& text) {
     uint8_t& position = engine.parser.parsePosition;
-    uint32_t accumulated = 0; // wraps like the script machine's numbers
-    uint32_t result = 0;
+    // The magnitude stops growing at the largest 32-bit number, so that ten
+    // or more digits give a large number instead of a wrapped one.
+    int64_t magnitude = 0;
     int leadingZeros = 0;
     bool digitSeen = false;
     bool minusSeen = false;
-    text.clear();
+    std::string typed;
     for (;;) {
-        result = accumulated;
-        const std::string_view word = wordAt(engine, position);
+        // Each word is read into copies: a word that stops the number adds
+        // nothing, not even a sign or a leading zero.
+        int64_t wordMagnitude = magnitude;
+        int wordZeros = leadingZeros;
+        bool wordDigitSeen = digitSeen;
+        bool wordMinusSeen = minusSeen;
+        // The whole typed word: the word table keeps only 12 characters.
+        const std::string word = fullTypedWord(engine, position);
         bool stopped = false;
         if (!word.empty() &&
             (isDigit(word[0]) || isNumberPunctuation(word[0]) || word[0] == '\\')) {
             for (const char c : word) {
-                if (isDigit(c) && (c != '0' || digitSeen)) {
-                    digitSeen = true;
-                    accumulated = accumulated * 10 + static_cast<uint32_t>(c - '0');
+                if (isDigit(c) && (c != '0' || wordDigitSeen)) {
+                    wordDigitSeen = true;
+                    wordMagnitude = std::min<int64_t>(wordMagnitude * 10 + (c - '0'), INT32_MAX);
                 } else if (c == '0') {
-                    ++leadingZeros;
-                } else if (c == '-' && !digitSeen) {
-                    minusSeen = true;
+                    ++wordZeros;
+                } else if (c == '-' && !wordDigitSeen) {
+                    wordMinusSeen = true;
                 } else if (!isNumberPunctuation(c) && c != '\\') {
                     stopped = true;
                     break;
@@ -110,7 +118,7 @@ bool readNumberString(Engine& engine, int32_t& value, std::string& text) {
         } else {
             const int n = numberWordValue(word, 0, 9);
             if (n >= 0)
-                accumulated = accumulated * 10 + static_cast<uint32_t>(n);
+                wordMagnitude = std::min<int64_t>(wordMagnitude * 10 + n, INT32_MAX);
             else
                 stopped = true;
         }
@@ -118,20 +126,26 @@ bool readNumberString(Engine& engine, int32_t& value, std::string& text) {
             if (position > 0) --position;
             break;
         }
-        text = shortString(text + std::string(word) + " ", numberTextLimit);
+        magnitude = wordMagnitude;
+        leadingZeros = wordZeros;
+        digitSeen = wordDigitSeen;
+        minusSeen = wordMinusSeen;
+        if (!typed.empty()) typed += ' ';
+        typed += word;
         ++position;
     }
-    value = static_cast<int32_t>(minusSeen ? 0u - result : result);
+    value = static_cast<int32_t>(minusSeen ? -magnitude : magnitude);
     engine.world.byteVariables[leadingZerosVariable] =
         static_cast<uint8_t>(std::min(leadingZeros, 255));
-    if (!text.empty()) text.pop_back();
-    std::string shown;
-    for (const char c : text) {
-        shown += c;
-        if (c == '/') shown += '/';
+    // The text shows the first 12 typed characters. Every "/" is doubled
+    // after the cut, so that it prints as itself and no lone "/" is left to
+    // start markup.
+    text.clear();
+    for (const char c : std::string_view(typed).substr(0, numberTextLimit)) {
+        text += c;
+        if (c == '/') text += '/';
     }
-    text = shortString(shown, numberTextLimit);
-    return result != 0 || leadingZeros > 0;
+    return magnitude != 0 || leadingZeros > 0;
 }
 
 } // namespace rux

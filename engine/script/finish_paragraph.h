@@ -6,7 +6,8 @@ namespace rux {
 class Engine;
 
 // Ends the paragraph when the current screen line holds text, so that what
-// follows starts a paragraph of its own; an empty line needs no break.
+// follows starts a paragraph of its own; an empty line needs no break,
+// except after the last object of a command that names several.
 void finishParagraph(Engine& engine);
 
 } // namespace rux

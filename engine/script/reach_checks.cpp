@@ -15,6 +15,7 @@ bool fail(Engine& engine, uint8_t code) {
 } // namespace
 
 bool canTouch(Engine& engine, uint8_t object) {
+    engine.parser.testedObject = object;
     if (object == 0) return true;
     if (!isVisible(engine, object)) return fail(engine, reachError::notVisible);
     World& world = engine.world;
@@ -36,6 +37,7 @@ bool canTouch(Engine& engine, uint8_t object) {
 bool isCarried(Engine& engine, uint8_t object) {
     if (object == 0) return true;
     if (object < 251 && engine.world.objects[object].holder == 0) return true;
+    engine.parser.testedObject = object;
     return fail(engine, reachError::notCarried);
 }
 

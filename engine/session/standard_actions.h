@@ -13,8 +13,8 @@ class Engine;
 bool hasBuiltInPart(uint8_t action);
 
 // Carries out the built-in part of the current action. A part that fails
-// leaves byte variable 16 at 1 and prints its reply. The built-in parts are
-// not written yet: for now this leaves everything to the story's scripts.
+// leaves byte variable 16 at 1 and prints its reply; replies and refusals
+// are system messages of the story.
 void performBuiltInPart(Engine& engine);
 
 } // namespace rux

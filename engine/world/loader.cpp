@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
+#include "engine/session/state_image.h"
 #include "engine/world/engine_start.h"
 #include "engine/world/load_messages.h"
 #include "engine/world/story_reader.h"
@@ -379,13 +380,16 @@ void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::s
     // story so that nothing of an earlier story leaks into this one.
     engine.world = std::move(world);
     engine.storyFileName.clear();
-    startGame(engine);
+    engine.output.linesSincePrompt = 0;
+    takeInitialImage(engine);
+    engine.world.command.action = 0;
 }
 
 void loadStory(Engine& engine) {
     const std::string fileName = engine.storyFileName;
     const std::vector<uint8_t> bytes = readWholeFile(fileName);
     loadStoryBytes(engine, bytes, fileName);
+    startGame(engine);
 }
 
 }  // namespace rux

@@ -16,12 +16,16 @@ class Engine;
 // of a partly read world escapes.
 World parseStory(std::span<const uint8_t> bytes, const std::string& fileName);
 
-// Loads the story named by engine.storyFileName: reads the file, replaces
-// the engine's world with it, resets the per-game values and clears the
-// name. Throws FatalError (the engine's world is then left as it was).
+// Loads the story named by engine.storyFileName and starts the game: reads
+// the file, replaces the engine's world with it, resets the per-game values,
+// clears the name, takes the initial state image and runs the game start.
+// Throws FatalError (the engine's world is then left as it was).
 void loadStory(Engine& engine);
 
-// The same for a story already in memory; `fileName` names it in messages.
+// The same for a story already in memory, without the game start: the world
+// is ready, the initial image taken, nothing has run yet (tools and tests
+// inspect a story this way; startGame plays it). `fileName` names it in
+// messages.
 void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::string& fileName);
 
 }  // namespace rux

@@ -231,6 +231,7 @@ TEST(ReachChecks, CanTouchGivesTheReasonInVariable14) {
     EXPECT_FALSE(canTouch(e, coin));
     EXPECT_EQ(r.byteVar(14), reachError::heldByHolder);
     EXPECT_EQ(e.world.scene.relatedObject, ball);
+    EXPECT_EQ(e.parser.testedObject, coin);
     e.world.setObjectFlag(3, table, true);
     EXPECT_FALSE(canTouch(e, table));
     EXPECT_EQ(r.byteVar(14), reachError::outOfReachFromVehicle); // fixed: class 4
@@ -249,6 +250,9 @@ TEST(ReachChecks, IsCarried) {
     r.world().byteVariables[14] = 0;
     EXPECT_FALSE(isCarried(e, box));
     EXPECT_EQ(r.byteVar(14), reachError::notCarried);
+    EXPECT_EQ(e.parser.testedObject, box);
+    EXPECT_TRUE(isCarried(e, ball));
+    EXPECT_EQ(e.parser.testedObject, box) << "a passed check names nothing";
 }
 
 TEST(ReachChecks, FailedChecksStopTheBlock) {

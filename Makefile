@@ -1,5 +1,5 @@
 # The two commands of the README:
-#   make run   builds the player and starts it on the bundled demo story
+#   make run   builds the player and starts it on the bundled demo story (STORY=... for another)
 #   make test  builds with warnings as errors and sanitizers, runs every test
 #   make fuzz  builds the fuzz targets with Clang and runs each for
 #              FUZZ_SECONDS (not part of make test)
@@ -15,9 +15,12 @@ deps:
 build/release/build.ninja: | deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRUX_TESTS=OFF
 
+# The story `make run` plays; STORY=path/to/file.vux plays another.
+STORY ?= build/release/stories/demo.vux
+
 run: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)
-	build/release/tools/ruxdump build/release/stories/demo.vux
+	build/release/term/rux $(STORY)
 
 build/test/build.ninja: | deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUX_WERROR=ON -DRUX_SANITIZE=ON

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rux {
@@ -44,6 +45,11 @@ public:
 
     // Shows the lines of a story's text box and waits until it is closed.
     virtual void showTextBox(const std::vector<std::string>& /*lines*/) {}
+
+    // A display line is finished (style bytes included): front ends that
+    // stream the text, such as the batch player, take it from here. Not
+    // called while the text is laid out again.
+    virtual void lineFinished(std::string_view /*line*/) {}
 
     // The text area or the status line changed and should be painted again.
     virtual void repaint() {}

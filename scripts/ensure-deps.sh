@@ -5,7 +5,7 @@ set -euo pipefail
 
 # Further packages a command needs besides these are given as arguments
 # (make fuzz: clang).
-packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman "$@")
+packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman libncurses-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,7 +25,10 @@ void writeTranscriptLine(OutputBuffer& out) {
 // the paging prompt was open: the display then holds all logged text already.
 bool startNewLine(Engine& engine) {
     OutputBuffer& out = engine.output;
-    if (out.transcriptWriter && !out.replayMode) writeTranscriptLine(out);
+    if (!out.replayMode) {
+        if (out.transcriptWriter) writeTranscriptLine(out);
+        engine.host.lineFinished(out.screenLines[out.currentLine]);
+    }
     out.linesSincePrompt = std::min(out.linesSincePrompt + 1, kMaxPromptCount);
     if (out.linesSincePrompt >= out.visibleLines && !out.replayMode && out.pagingEnabled) {
         const uint32_t generation = out.layoutGeneration;

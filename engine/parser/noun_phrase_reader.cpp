@@ -6,6 +6,7 @@
 #include "engine/parser/word_forms.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/reach_checks.h"
+#include "engine/script/special_cells.h"
 #include "engine/text/case_functions.h"
 #include "engine/text/grammar_tables.h"
 #include "engine/text/name_preparation.h"
@@ -19,7 +20,6 @@ namespace rux {
 namespace {
 
 constexpr uint8_t phraseHookRoutine = 6;
-constexpr uint8_t abortFlagVariable = 13;
 
 // Declension styles of the ending tables.
 constexpr int mixedEndings = 0;  // after an indefinite article or a count

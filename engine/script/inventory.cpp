@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/script/listings.h"
+#include "engine/script/special_cells.h"
 #include "engine/text/formatter.h"
 #include "engine/text/lists.h"
 #include "engine/text/noun_phrases.h"
@@ -11,7 +12,6 @@ namespace rux {
 
 namespace {
 
-constexpr uint8_t itemCountVariable = 1;
 constexpr uint8_t indentVariable = 26;
 constexpr uint8_t sentenceFormVariable = 28;
 constexpr uint8_t neverListedFlag = 5;

@@ -4,6 +4,7 @@
 #include "engine/script/listings.h"
 #include "engine/script/object_texts.h"
 #include "engine/script/object_tree.h"
+#include "engine/script/special_cells.h"
 #include "engine/text/formatter.h"
 #include "engine/text/lists.h"
 #include "engine/text/output.h"
@@ -13,7 +14,6 @@ namespace rux {
 
 namespace {
 
-constexpr uint8_t itemCountVariable = 1;
 constexpr uint8_t headingStyleVariable = 19;
 constexpr uint8_t descriptionModeVariable = 25;
 constexpr uint8_t listStyleVariable = 27;

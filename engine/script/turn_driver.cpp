@@ -10,6 +10,7 @@
 #include "engine/script/finish_paragraph.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
+#include "engine/script/special_cells.h"
 #include "engine/session/questions.h"
 #include "engine/session/state_image.h"
 #include "engine/session/system_action.h"
@@ -24,15 +25,11 @@ namespace rux {
 
 namespace {
 
-constexpr uint8_t itemCountVariable = 1;
 constexpr uint8_t abortVariable = 13;
-constexpr uint8_t parseErrorVariable = 14;
-constexpr uint8_t notCarriedOutVariable = 16;
 constexpr uint8_t narrationVariable = 17;
 constexpr uint8_t statusLinesVariable = 20;
 constexpr uint8_t listStyleVariable = 27;
 constexpr uint8_t perSentenceVariable = 30;
-constexpr uint8_t gameEndCodeVariable = 33;
 constexpr uint8_t minutesPerTurnVariable = 34;
 
 constexpr uint8_t metaActionSet = 2;

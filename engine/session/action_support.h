@@ -3,6 +3,7 @@
 // and flags with library roles, and the ways an action fails or succeeds.
 
 #include "engine/engine.h"
+#include "engine/script/special_cells.h"
 
 #include <cstdint>
 
@@ -17,12 +18,8 @@ inline constexpr uint8_t weightFreeVariable = 8;
 inline constexpr uint8_t volumeFreeVariable = 9;
 inline constexpr uint8_t lastTextEmptyVariable = 12;
 inline constexpr uint8_t abortVariable = 13;
-inline constexpr uint8_t parseErrorVariable = 14;
-inline constexpr uint8_t notCarriedOutVariable = 16;
-inline constexpr uint8_t scoreMessagesVariable = 21;
 inline constexpr uint8_t descriptionModeVariable = 25;
 inline constexpr uint8_t postureVariable = 32;
-inline constexpr uint8_t gameEndCodeVariable = 33;
 
 // Object flags.
 inline constexpr uint8_t personFlag = 1;

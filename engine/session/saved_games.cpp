@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
+#include "engine/script/special_cells.h"
 #include "engine/script/values.h"
 #include "engine/session/questions.h"
 #include "engine/session/state_image.h"
@@ -20,8 +21,6 @@ namespace rux {
 namespace {
 
 constexpr uint8_t failedOperation = 99;
-constexpr uint8_t parseErrorVariable = 14;
-constexpr uint8_t gameEndCodeVariable = 33;
 constexpr std::size_t identificationLength = 20;
 constexpr std::size_t countBytes = 5;
 constexpr std::size_t checkBytes = 5;

@@ -3,15 +3,12 @@
 #include "engine/engine.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/interpreter.h"
+#include "engine/script/special_cells.h"
 #include "engine/session/standard_actions.h"
 
 namespace rux {
 
 namespace {
-
-constexpr uint8_t abortFlagVariable = 13;
-constexpr uint8_t notCarriedOutVariable = 16;
-constexpr uint8_t gameEndCodeVariable = 33;
 
 void runRecordScript(Engine& engine) {
     if (const ActionRecord* record = currentActionRecord(engine)) runScript(engine, record->script);

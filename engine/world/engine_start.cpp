@@ -6,6 +6,7 @@
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
 #include "engine/script/random.h"
+#include "engine/script/special_cells.h"
 #include "engine/script/turn_driver.h"
 #include "engine/session/state_image.h"
 #include "engine/session/undo.h"
@@ -17,9 +18,7 @@ namespace rux {
 
 namespace {
 
-constexpr uint8_t parseErrorVariable = 14;
 constexpr uint8_t statusLinesVariable = 20;
-constexpr uint8_t gameEndCodeVariable = 33;
 constexpr uint8_t visitedRoomFlag = 2;
 constexpr uint8_t lookAction = 10;
 constexpr uint8_t restartAction = 41;

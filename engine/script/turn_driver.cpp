@@ -241,7 +241,11 @@ bool processSentence(Engine& engine) {
     byteVariable(engine, itemCountVariable) = 0;
     byteVariable(engine, listStyleVariable) = 0;
     byteVariable(engine, perSentenceVariable) = 0;
-    if ((byteVariable(engine, narrationVariable) & 1) == 0) formatText(engine, "/x");
+    // The line break separates the replies of the sentences of one line. After
+    // the prompt it would put the typed command on a line of its own, unlike
+    // the prompt at game start, so the prompt's line is left open.
+    if ((byteVariable(engine, narrationVariable) & 1) == 0 && !engine.turn.promptPrinted)
+        formatText(engine, "/x");
     updateCarryingTotals(engine);
     return true;
 }
@@ -291,8 +295,9 @@ void endTurn(Engine& engine, TurnKind kind) {
     if (byteVariable(engine, statusLinesVariable) != 0) updateStatusLine(engine);
     finishParagraph(engine);
     world.command.action = 0;
-    if (world.scene.turnCounter >= 0 && engine.parser.command.nextSentence == 0)
-        formatText(engine, "> ");
+    engine.turn.promptPrinted =
+        world.scene.turnCounter >= 0 && engine.parser.command.nextSentence == 0;
+    if (engine.turn.promptPrinted) formatText(engine, "> ");
 }
 
 void orderToPerson(Engine& engine) {

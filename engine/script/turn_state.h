@@ -19,6 +19,9 @@ struct TurnState {
     // Counts game starts, so that a sentence that restarted the game ends
     // the line: the start has printed its own prompt.
     int gameStarts = 0;
+    // The last end of turn printed the prompt "> ", whose line the typed
+    // command continues.
+    bool promptPrinted = false;
 };
 
 } // namespace rux

@@ -43,19 +43,20 @@ void setFailed(Engine& engine) {
     engine.world.byteVariables[parseErrorVariable] = failedOperation;
 }
 
-// Captures the world into the end-of-turn image and lays out the file.
+// Captures the world into an image of its own and lays out the file. The
+// end-of-turn image stays as it was, so that a later undo still names the
+// last turn's command rather than the save.
 std::vector<uint8_t> savedGameBytes(Engine& engine) {
-    SaveState& saves = engine.saves;
     const std::string id = identification(engine.world);
     std::vector<uint8_t> bytes(id.begin(), id.end());
     const std::array<uint8_t, countBytes> counts = savedCounts(engine.world);
     bytes.insert(bytes.end(), counts.begin(), counts.end());
 
-    saves.fileImage.resize(computeUsedSize(engine));
-    writeStateImage(engine, saves.fileImage);
-    bytes.insert(bytes.end(), saves.fileImage.begin(), saves.fileImage.end());
+    StateImage image(computeUsedSize(engine));
+    writeStateImage(engine, image);
+    bytes.insert(bytes.end(), image.begin(), image.end());
     // The room a saved game reserves beyond the bytes the image fills.
-    bytes.resize(bytes.size() + computeStateSize(engine) - saves.fileImage.size(), 0);
+    bytes.resize(bytes.size() + computeStateSize(engine) - image.size(), 0);
 
     const std::array<uint8_t, checkBytes> check = checkValue(engine);
     bytes.insert(bytes.end(), check.begin(), check.end());

@@ -39,6 +39,8 @@ TEST(RuxProgram, WithoutAStoryItPrintsItsUsage) {
     const Result run = shell(player + " 2>&1");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("Aufruf: rux"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Das mitgelieferte Spiel: rux "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("demo.vux"), std::string::npos) << run.out;
 }
 
 TEST(RuxProgram, WithoutATerminalItPlaysLineByLine) {

@@ -178,6 +178,13 @@ void carryOut(Engine& engine) {
         printPendingMessage(engine);
         finishParagraph(engine);
     } else if (isMetaAction(engine, action)) {
+        // A meta action runs without the dispatch, which would select its
+        // record; the record the parser matched is the one to run, not the
+        // one the previous command left current.
+        if (engine.parser.matchedActionRecord >= 0)
+            engine.machine.currentActionRecord = engine.parser.matchedActionRecord;
+        else
+            selectActionRecord(engine, action);
         systemAction(engine);
         byteVariable(engine, notCarriedOutVariable) = byteVariable(engine, abortVariable);
         printPendingMessage(engine);

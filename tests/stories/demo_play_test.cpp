@@ -66,7 +66,10 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
                             "laden\n"
                          << saved
                          << "\n"
-                            "inventar\n";
+                            "inventar\n"
+                            "spring\n"
+                            "hilfe\n"
+                            "sage \"hallo\"\n";
     const std::string out = play(input);
     std::filesystem::remove_all(folder);
 
@@ -82,6 +85,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
         {"the drop undone, the save left alone", "Zurückgenommen: ablegen."},
         {"restored", "Spielstand erfolgreich geladen."},
         {"the key carried after the restore", "den Messingschlüssel"},
+        {"help right after another action", "Gib deine Befehle als kurze deutsche"},
+        {"a missing person asked for", "Wem möchtest du etwas sagen?"},
     };
     for (const Reply& reply : replies)
         EXPECT_NE(out.find(reply.text), std::string::npos) << reply.what << "\n" << out;

@@ -69,7 +69,13 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
                             "inventar\n"
                             "spring\n"
                             "hilfe\n"
-                            "sage \"hallo\"\n";
+                            "sage \"hallo\"\n"
+                            "schließ die tür mit dem schlüssel auf\n"
+                            "öffne die tür\n"
+                            "n\n"
+                            "o\n"
+                            "johann, schieb das regal\n"
+                            "johann, spring\n";
     const std::string out = play(input);
     std::filesystem::remove_all(folder);
 
@@ -87,6 +93,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
         {"the key carried after the restore", "den Messingschlüssel"},
         {"help right after another action", "Gib deine Befehle als kurze deutsche"},
         {"a missing person asked for", "Wem möchtest du etwas sagen?"},
+        {"an order refused for want of a coin", "Für eine kleine Anerkennung täte ich das gern."},
+        {"an order the servant will not take", "Das gehört nicht zu meinen Pflichten."},
     };
     for (const Reply& reply : replies)
         EXPECT_NE(out.find(reply.text), std::string::npos) << reply.what << "\n" << out;

@@ -6,7 +6,7 @@
 #include "engine/parser/word_forms.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/reach_checks.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/text/case_functions.h"
 #include "engine/text/grammar_tables.h"
 #include "engine/text/name_preparation.h"

@@ -4,7 +4,7 @@
 
 #include "engine/engine.h"
 #include "engine/script/script_call.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 
 #include <new>
 

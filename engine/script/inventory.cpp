@@ -2,7 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/script/listings.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/text/formatter.h"
 #include "engine/text/lists.h"
 #include "engine/text/noun_phrases.h"

@@ -1,7 +1,7 @@
 #include "engine/script/listings.h"
 
 #include "engine/engine.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/text/contents.h"
 #include "engine/world/object_set.h"
 

@@ -3,7 +3,7 @@
 // player touch it, and does the player carry it. A failed check leaves its
 // message code in byte variable 14 for the story's system messages.
 
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 
 #include <cstdint>
 

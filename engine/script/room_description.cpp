@@ -4,7 +4,7 @@
 #include "engine/script/listings.h"
 #include "engine/script/object_texts.h"
 #include "engine/script/object_tree.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/text/formatter.h"
 #include "engine/text/lists.h"
 #include "engine/text/output.h"

@@ -31,7 +31,7 @@
 //     they are there; debug builds assert this on every inline read.
 //  4. Read and write operands through read()/readVariable()/write(); they
 //     take the shortcuts of value_fast_paths.h and hand over for the rest.
-//     Special cells are named in special_cells.h, not written as numbers.
+//     Special cells are named in cell_names.h, not written as numbers.
 //  5. Jump, open and close blocks through goTo(), openBlock(),
 //     innermostBlock(), closeBlock() and exitBlock(): they share the rules
 //     and the faults with ScriptCall. A single comparison is read with the

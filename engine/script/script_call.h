@@ -15,7 +15,7 @@
 #include "engine/engine.h"
 #include "engine/script/comparison.h"
 #include "engine/script/instruction_table.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/value_fast_paths.h"
 
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include "engine/script/finish_paragraph.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/session/questions.h"
 #include "engine/session/state_image.h"
 #include "engine/session/system_action.h"

@@ -5,7 +5,7 @@
 // other case goes to them.
 
 #include "engine/engine.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/values.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "engine/engine.h"
 #include "engine/script/object_tree.h"
 #include "engine/script/operand_kinds.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 
 #include <algorithm>
 #include <string>

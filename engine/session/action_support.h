@@ -3,7 +3,7 @@
 // and flags with library roles, and the ways an action fails or succeeds.
 
 #include "engine/engine.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 
 #include <cstdint>
 

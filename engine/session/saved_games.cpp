@@ -2,7 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/fatal_error.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/values.h"
 #include "engine/session/questions.h"
 #include "engine/session/state_image.h"

@@ -3,7 +3,7 @@
 #include "engine/engine.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/interpreter.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/session/standard_actions.h"
 
 namespace rux {

@@ -6,7 +6,7 @@
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
 #include "engine/script/random.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/turn_driver.h"
 #include "engine/session/state_image.h"
 #include "engine/session/undo.h"

@@ -212,9 +212,9 @@ bool ScriptCompiler::destination(Cursor& cursor, Operand& out) {
     return true;
 }
 
-bool ScriptCompiler::text(Cursor& cursor, TextSpec& out) {
+bool ScriptCompiler::text(Cursor& cursor, TextChoice& out) {
     const Token& t = cursor.peek();
-    out = TextSpec{};
+    out = TextChoice{};
     if (t.kind == TokenKind::String) {
         const rux::TextRef ref = c_.inlineText(t.text, t.place);
         cursor.next();

@@ -157,34 +157,34 @@ bool ScriptCompiler::statement(Cursor& cursor) {
     }
     if (w == "print" || w == "printstop" || w == "pending" || w == "textbox") {
         cursor.next();
-        TextSpec spec;
-        if (!text(cursor, spec)) return line(false);
+        TextChoice choice;
+        if (!text(cursor, choice)) return line(false);
         if (w == "print" && cursor.acceptWord("random")) {
-            a_.emit("printrandom", {spec.mark, 1, spec.variantCount});
+            a_.emit("printrandom", {choice.mark, 1, choice.variantCount});
         } else if (w == "textbox") {
             a_.emit("textbox",
-                    {spec.mark, spec.variantIsOperand ? spec.variantOperand : op(0, spec.variant)});
-        } else if (spec.variantIsOperand) {
+                    {choice.mark, choice.variantIsOperand ? choice.variantOperand : op(0, choice.variant)});
+        } else if (choice.variantIsOperand) {
             if (w != "print") {
                 c_.error(first.place, "„" + w + "“ braucht eine feste Variante");
                 return line(false);
             }
-            a_.emit("printvar", {spec.mark, spec.variantOperand});
+            a_.emit("printvar", {choice.mark, choice.variantOperand});
         } else {
             a_.emit(w == "print"       ? "print"
                     : w == "printstop" ? "printstop"
                                        : "setpending",
-                    {spec.mark, spec.variant});
+                    {choice.mark, choice.variant});
         }
         return line(true);
     }
     if (w == "setmessage") {
         cursor.next();
         const Symbol* s = lookup(c_, cursor.next(), SymbolKind::MessageVariable);
-        TextSpec spec;
-        if (!s || !text(cursor, spec)) return line(false);
-        a_.emit("setmessage", {s->number, spec.mark,
-                               spec.variantIsOperand ? spec.variantOperand : op(0, spec.variant)});
+        TextChoice choice;
+        if (!s || !text(cursor, choice)) return line(false);
+        a_.emit("setmessage", {s->number, choice.mark,
+                               choice.variantIsOperand ? choice.variantOperand : op(0, choice.variant)});
         return line(true);
     }
     if (w == "place") {

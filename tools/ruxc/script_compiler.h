@@ -23,14 +23,14 @@ class ScriptCompiler {
     bool constant(Cursor& cursor, int& out, const char* what);
     // A text: an inline string, a named text with an optional variant, or
     // "message N" for a system message. The variant may be an operand.
-    struct TextSpec {
+    struct TextChoice {
         int mark = 0;
         bool variantIsOperand = false;
         int variant = 1;
         rux::storykit::Operand variantOperand;
         int variantCount = 1; // how many variants the mark has (for "random")
     };
-    bool text(Cursor& cursor, TextSpec& out);
+    bool text(Cursor& cursor, TextChoice& out);
 
   private:
     bool statements(Cursor& cursor, std::initializer_list<const char*> stops);

@@ -4,7 +4,7 @@
 
 #include "engine/script/interpreter.h"
 #include "engine/script/plain_run.h"
-#include "engine/script/special_cells.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/value_fast_paths.h"
 #include "engine/text/output.h"
 #include "storykit/assembler.h"

@@ -44,7 +44,7 @@ fuzz-deps:
 
 build/fuzz/build.ninja: | fuzz-deps
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_CXX_COMPILER=clang++ -DRUX_FUZZ=ON -DRUX_TESTS=OFF
+		-DCMAKE_CXX_COMPILER=clang++ -DRUX_FUZZ=ON -DRUX_TESTS=OFF -DRUX_UI=OFF
 
 fuzz: fuzz-deps build/fuzz/build.ninja
 	cmake --build build/fuzz -j $(JOBS)

@@ -94,8 +94,12 @@ void reportOutOfScope(Engine& engine, uint8_t object, uint8_t kind) {
         case 6:
             if (canTouch(engine, object)) parseError(engine) = 23;
             break;
-        default: formatText(engine, "Das geht nicht!"); break;
+        default: break;
         }
+        // Kinds 3 and 7 have no check to explain the refusal, and a check
+        // that passed explains nothing ("nimm mich": the player is within
+        // reach but no thing to take); the refusal must still be said.
+        if (parseError(engine) == 0) formatText(engine, "Das geht nicht!");
     }
     printParseError(engine);
     parseError(engine) = 19;

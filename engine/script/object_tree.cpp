@@ -267,17 +267,6 @@ int32_t score(const Engine& engine) {
     return total;
 }
 
-std::string formatClock(int hours, int minutes) {
-    // Appended rather than concatenated with a literal, which optimised GCC
-    // builds warn about wrongly.
-    auto twoDigits = [](int n) {
-        std::string digits = n >= 0 && n < 10 ? "0" : "";
-        digits += std::to_string(n);
-        return digits;
-    };
-    return twoDigits(hours) + ":" + twoDigits(minutes);
-}
-
 void clearScopeSets(Engine& engine) {
     ScopeState& scope = engine.scope;
     scope.seenThisTurn.clear();

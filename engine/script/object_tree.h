@@ -33,8 +33,6 @@ bool isDark(Engine& engine);
 bool isDarkRoom(Engine& engine, uint8_t room);
 
 int32_t score(const Engine& engine);
-// Two digits each, joined by ":" (7 hours, 5 minutes: "07:05").
-std::string formatClock(int hours, int minutes);
 
 // Empties the four per-turn scope sets.
 void clearScopeSets(Engine& engine);

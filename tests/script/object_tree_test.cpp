@@ -361,11 +361,5 @@ TEST_F(ObjectTree, ScoreSumsTheCountedEntries) {
     EXPECT_EQ(score(engine), 133);
 }
 
-TEST(Clock, TwoDigitsEach) {
-    EXPECT_EQ(formatClock(7, 5), "07:05");
-    EXPECT_EQ(formatClock(12, 30), "12:30");
-    EXPECT_EQ(formatClock(0, 0), "00:00");
-}
-
 } // namespace
 } // namespace rux

@@ -55,6 +55,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
     const std::string saved = (folder / "spiel").string();
     const std::string input = (folder / "input.txt").string();
     std::ofstream(input) << "xyzzy\n"
+                            "untersuche mich\n"
+                            "nimm mich\n"
                             "nimm\n"
                             "schau unter die fußmatte\n"
                             "nimm den schlüssel\n"
@@ -85,6 +87,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
     };
     const Reply replies[] = {
         {"unknown word", "xyzzy"},
+        {"the player examined", "Du siehst aus wie immer."},
+        {"the player not taken, and told so", "Das geht nicht!"},
         {"the key taken", "Du nimmst den Messingschlüssel."},
         {"saved", "Spielstand erfolgreich abgespeichert."},
         {"incomplete command", "Was möchtest du nehmen?"},

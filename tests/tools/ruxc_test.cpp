@@ -205,6 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"routine r\n  else\nend\n", "5:3: error: „else“ steht außerhalb"},
         ErrorCase{"message 1 \"Grüße 😀\"\n", "4:18: error: das Zeichen U+1F600"},
         ErrorCase{"include \"missing.vxs\"\n", "4:1: error: die Datei „missing.vxs“"},
+        ErrorCase{"byte shown @22 = 1\n", "4:18: error: den Anfangswert der Byte-Variablen 17"},
         ErrorCase{
             "direction a \"a\" \"b\"\ndirection b \"c\" \"d\"\ndirection c \"e\" \"f\"\n"
             "direction d \"g\" \"h\"\ndirection e \"i\" \"j\"\ndirection f \"k\" \"l\"\n"

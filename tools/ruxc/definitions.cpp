@@ -50,6 +50,13 @@ void defineVariable(Compilation& c, Cursor& cursor, const Unit& unit) {
         if (list.size() < static_cast<std::size_t>(s->number)) list.resize(s->number);
         list[s->number - 1] = v;
     };
+    // The story file stores byte variables 17 to 26 with the display
+    // settings, which would silently replace a start value given here.
+    if (unit.keyword == "byte" && value != 0 && s->number >= 17 && s->number <= 26) {
+        c.error(cursor.peek().place, "den Anfangswert der Byte-Variablen 17 bis 26 setzt "
+                                     "„setting Nummer = Wert“");
+        return;
+    }
     if (unit.keyword == "byte") put(c.story.byteVariables, static_cast<uint8_t>(value));
     if (unit.keyword == "long") put(c.story.longVariables, static_cast<int32_t>(value));
     if (unit.keyword == "objectvar") put(c.story.objectVariables, static_cast<uint8_t>(value));

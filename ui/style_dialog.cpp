@@ -245,9 +245,13 @@ void Tstyledialog::FormCreate() {
 }
 
 void Tstyledialog::showFor(const DisplayOptions& current) {
-    working_ = current;
-    FormShow();
-    show();
+    // Asked again while it is open, the dialog comes to the front with the
+    // player's edits kept; a fresh copy is made only when it opens.
+    if (!isVisible()) {
+        working_ = current;
+        FormShow();
+        show();
+    }
     raise();
     activateWindow();
 }

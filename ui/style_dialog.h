@@ -30,7 +30,8 @@ class Tstyledialog : public QDialog {
 
     explicit Tstyledialog(QWidget* parent = nullptr);
 
-    // Makes a fresh working copy of current and shows the dialog non-modally.
+    // Makes a fresh working copy of current and shows the dialog non-modally;
+    // while it is already open it only comes to the front.
     void showFor(const DisplayOptions& current);
 
     const DisplayOptions& workingCopy() const { return working_; }

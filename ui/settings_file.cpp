@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <map>
@@ -236,10 +237,20 @@ QString formatSettings(const WindowSettings& settings) {
     return text;
 }
 
+QString decodeSettings(const QByteArray& bytes) {
+    // Written as UTF-8; a file saved by an editor in a single-byte code page
+    // is read as Latin-1 rather than losing its umlauts.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
 WindowSettings readSettings(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return WindowSettings{};
-    return parseSettings(QString::fromUtf8(file.read(kMaxFileSize)));
+    return parseSettings(decodeSettings(file.read(kMaxFileSize)));
 }
 
 bool writeSettings(const QString& path, const WindowSettings& settings) {

@@ -11,7 +11,10 @@
 // Colours are colour references (red in the low byte, then green, then
 // blue) written as signed decimals; style values are the bit sets of
 // display_settings.h; the line spacing is a decimal with '.' whatever the
-// locale. A key that is missing or cannot be read keeps its default.
+// locale. A key that is missing or cannot be read keeps its default, and so
+// does a value out of range: display values outside the ranges of
+// display_settings.h, a colour outside 0..0xFFFFFF, window coordinates
+// beyond +-100000 pixels or a width or height below 1.
 
 #include "ui/display_settings.h"
 
@@ -37,9 +40,12 @@ WindowSettings readSettings(const QString& path);
 // be written, leaving an existing file as it was.
 bool writeSettings(const QString& path, const WindowSettings& settings);
 
-// The INI text itself, for the file functions above and for tests.
+// The INI text itself, for the file functions above and for tests. The
+// file is UTF-8; decodeSettings also takes one with a byte order mark or in
+// a single-byte code page.
 QString formatSettings(const WindowSettings& settings);
 WindowSettings parseSettings(const QString& text);
+QString decodeSettings(const QByteArray& bytes);
 
 // Colour references as the file stores them.
 int colourReference(const QColor& colour);

@@ -72,6 +72,15 @@ TEST_F(SettingsFile, ColoursAreReferencesWithRedInTheLowByte) {
     EXPECT_EQ(read.display.statusBackground, QColor(0, 0xFF, 0));
 }
 
+TEST_F(SettingsFile, ReadsFilesWithAByteOrderMarkOrInACodePage) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\xEF\xBB\xBF[history]\nfile1=h\xC3\xB6hle.vux\n", QString::fromUtf8("höhle.vux")},
+        {"[history]\nfile1=h\xF6hle.vux\n", QString::fromUtf8("höhle.vux")},
+    };
+    for (const auto& [bytes, path] : cases)
+        EXPECT_EQ(parseSettings(decodeSettings(bytes)).history[0], path);
+}
+
 TEST_F(SettingsFile, StyleSixIsItalicUnderlinedAndNotBold) {
     const StyleFont font = parseSettings("[fonts]\nboldstyle=6\n").display.font(TextStyle::Bold);
     EXPECT_EQ(font.styleBits, kItalicBit | kUnderlineBit);

@@ -74,6 +74,15 @@ QPixmap swatch(const QColor& colour) {
     return pixmap;
 }
 
+// The same swatch in every button state, so that a disabled button shows
+// its silver as it is instead of a greyed copy.
+QIcon swatchIcon(const QColor& colour) {
+    const QPixmap pixmap = swatch(colour);
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Disabled);
+    return icon;
+}
+
 // The fonts the preview draws with, and where it draws: text at (x, top)
 // with top the upper edge of the line; returns the pen position after it.
 int drawAt(QPainter& painter, const StyleFont& font, int x, int top, const QString& text) {
@@ -291,10 +300,10 @@ QColor* Tstyledialog::selectedBackground() {
 }
 
 void Tstyledialog::refreshSwatches() {
-    fgbutton_->setIcon(QIcon(swatch(working_.font(selected_).colour)));
+    fgbutton_->setIcon(swatchIcon(working_.font(selected_).colour));
     const QColor* background = selectedBackground();
     bgbutton_->setEnabled(background != nullptr);
-    bgbutton_->setIcon(QIcon(swatch(background ? *background : kSilver)));
+    bgbutton_->setIcon(swatchIcon(background ? *background : kSilver));
 }
 
 void Tstyledialog::repaintSample() {

@@ -45,7 +45,9 @@ class StyleDialog : public testing::Test {
         emit combo->lineEdit()->editingFinished();
     }
     QRgb swatchPixel(const char* button) {
-        return child<QPushButton>(button)->icon().pixmap(96, 24).toImage().pixel(40, 10);
+        QPushButton* shown = child<QPushButton>(button);
+        const QIcon::Mode mode = shown->isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        return shown->icon().pixmap(QSize(96, 24), mode).toImage().pixel(40, 10);
     }
 
     DisplayOptions current_;

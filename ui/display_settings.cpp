@@ -4,6 +4,17 @@
 #include <cmath>
 
 namespace rux::ui {
+namespace {
+
+// Colours are kept as plain red, green and blue; whatever form a colour
+// chooser hands back is brought to that, so that equal colours compare equal.
+QColor opaqueRgb(const QColor& colour, const QColor& fallback) {
+    if (!colour.isValid()) return fallback;
+    const QColor rgb = colour.toRgb();
+    return QColor(rgb.red(), rgb.green(), rgb.blue());
+}
+
+} // namespace
 
 DisplayOptions sanitised(const DisplayOptions& options) {
     const DisplayOptions defaults;
@@ -15,12 +26,12 @@ DisplayOptions sanitised(const DisplayOptions& options) {
         if (font.pointSize < kMinPointSize || font.pointSize > kMaxPointSize)
             font.pointSize = fallback.pointSize;
         font.styleBits &= kBoldBit | kItalicBit | kUnderlineBit;
-        if (!font.colour.isValid()) font.colour = fallback.colour;
+        font.colour = opaqueRgb(font.colour, fallback.colour);
     }
     for (QColor DisplayOptions::*background :
          {&DisplayOptions::textBackground, &DisplayOptions::statusBackground,
           &DisplayOptions::scrollBackground}) {
-        if (!(result.*background).isValid()) result.*background = defaults.*background;
+        result.*background = opaqueRgb(result.*background, defaults.*background);
     }
     if (result.margin < kMinMargin || result.margin > kMaxMargin) result.margin = defaults.margin;
     // Compared in whole per cent so that 0.5 and 3.0 themselves pass.

@@ -77,8 +77,8 @@ inline constexpr int kMinVisibleLines = 1;
 inline constexpr int kMaxVisibleLines = 80;
 
 // The options with every value out of range (or a font without a name, or
-// an invalid colour) replaced by its default and style bits outside the
-// three known ones dropped.
+// an invalid colour) replaced by its default, colours made opaque RGB and
+// style bits outside the three known ones dropped.
 DisplayOptions sanitised(const DisplayOptions& options);
 
 // The window's font for a style: family, point size and style bits.

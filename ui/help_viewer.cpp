@@ -63,15 +63,13 @@ bool showHelpTopic(QWidget* parent, const QString& helpFile, const QString& topi
 
     QTextBrowser* browser = helpBrowser(parent);
     // The ending is ours, so the browser is told that the file is HTML.
-    browser->setSearchPaths({QFileInfo(helpFile).absolutePath()});
-    browser->setHtml(html);
-    browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
-                                            QUrl::fromLocalFile(helpFile).toString());
+    QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
+    url.setFragment(topic);
     QWidget* window = browser->window();
     window->show();
+    browser->setSource(url, QTextDocument::HtmlResource);
     window->raise();
     window->activateWindow();
-    if (!topic.isEmpty()) browser->scrollToAnchor(topic);
     return true;
 }
 

@@ -50,6 +50,7 @@ TEST(HelpViewer, TheShippedHelpFileOpensAtItsIndex) {
     // A second request reuses the window.
     ASSERT_TRUE(showHelpTopic(&window, helpFile, "anzeige"));
     EXPECT_EQ(window.findChildren<QTextBrowser*>().size(), 1);
+    EXPECT_EQ(browser->source().fragment(), "anzeige");
 }
 
 TEST(HelpViewer, MissingFilesAndTopicsAreReportedAsFailures) {

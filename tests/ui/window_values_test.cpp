@@ -68,6 +68,7 @@ TEST(DisplayRanges, DialogAndFileValuesAreKeptSane) {
     DisplayOptions wild;
     wild.font(TextStyle::Bold) = {"", -3, 0x7F, QColor()};
     wild.statusBackground = QColor();
+    wild.scrollBackground = QColor::fromHsv(0, 0, 255, 128); // white, half transparent
     wild.margin = -10;
     wild.lineSpacing = 0.0;
     DisplayOptions expected;

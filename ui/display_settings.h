@@ -4,6 +4,7 @@
 // display options dialog, written back when the window closes.
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -62,5 +63,31 @@ struct WindowSettings {
     FileHistory history;
     bool operator==(const WindowSettings&) const = default;
 };
+
+// The ranges every display value is kept in, wherever it comes from
+// (settings file or dialog); a value outside takes its default. They make
+// sure the window always has at least one line of text that fits.
+inline constexpr int kMinPointSize = 1;
+inline constexpr int kMaxPointSize = 200;
+inline constexpr int kMinMargin = 0;
+inline constexpr int kMaxMargin = 1000;
+inline constexpr int kMinLineSpacingPercent = 50;
+inline constexpr int kMaxLineSpacingPercent = 300;
+inline constexpr int kMinVisibleLines = 1;
+inline constexpr int kMaxVisibleLines = 80;
+
+// The options with every value out of range (or a font without a name, or
+// an invalid colour) replaced by its default, colours made opaque RGB and
+// style bits outside the three known ones dropped.
+DisplayOptions sanitised(const DisplayOptions& options);
+
+// The window's font for a style: family, point size and style bits.
+QFont toQFont(const StyleFont& font);
+
+// Layout helpers for the window: the wrap width never drops below one pixel
+// and the number of visible lines stays within kMinVisibleLines and
+// kMaxVisibleLines, however small the window or large the margin.
+int wrapWidthFor(int textAreaWidth, int margin);
+int visibleLinesFor(int textAreaHeight, int lineHeight);
 
 } // namespace rux::ui

@@ -2,12 +2,13 @@
 #   make run   builds the player and starts it on the bundled demo story (STORY=... for another)
 #   make test  builds with warnings as errors and sanitizers, runs every test
 #   make fuzz  builds the fuzz targets with Clang and runs each for
-#              FUZZ_SECONDS (not part of make test)
+#              FUZZ_SECONDS (make test runs each for TEST_FUZZ_SECONDS)
+#   make test-clang  builds and runs the tests with Clang (not part of make test)
 # Both install missing Debian packages first (as root).
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench fuzz deps fuzz-deps clean
+.PHONY: run test test-clang bench fuzz fuzz-build deps clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -25,9 +26,24 @@ run: deps build/release/build.ninja
 build/test/build.ninja: | deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUX_WERROR=ON -DRUX_SANITIZE=ON
 
+# After the tests, each fuzz target runs briefly so that a regression in
+# the handling of untrusted input shows; a finding fails the command.
+TEST_FUZZ_SECONDS ?= 20
+
 test: deps build/test/build.ninja
 	cmake --build build/test -j $(JOBS)
 	cd build/test && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz-build
+	scripts/run-fuzzers.sh build/fuzz $(TEST_FUZZ_SECONDS)
+
+build/clang/build.ninja: | deps
+	cmake -S . -B build/clang -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+		-DRUX_WERROR=ON -DRUX_SANITIZE=ON -DRUX_UI=OFF
+
+test-clang: deps build/clang/build.ninja
+	cmake --build build/clang -j $(JOBS)
+	cd build/clang && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
 build/bench/build.ninja: | deps
@@ -39,15 +55,15 @@ bench: deps build/bench/build.ninja
 
 FUZZ_SECONDS ?= 600
 
-fuzz-deps:
-	@scripts/ensure-deps.sh clang
-
-build/fuzz/build.ninja: | fuzz-deps
+build/fuzz/build.ninja: | deps
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++ -DRUX_FUZZ=ON -DRUX_TESTS=OFF -DRUX_UI=OFF
 
-fuzz: fuzz-deps build/fuzz/build.ninja
-	cmake --build build/fuzz -j $(JOBS)
+# Only the fuzz targets and what they link.
+fuzz-build: deps build/fuzz/build.ninja
+	cmake --build build/fuzz -j $(JOBS) --target fuzzers
+
+fuzz: fuzz-build
 	scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
 clean:

@@ -23,6 +23,10 @@ namespace rux {
 class Engine {
 public:
     explicit Engine(Host& host) : host(host) {}
+    // A fresh engine that takes over the storage of `spare`, whose content
+    // the next load replaces: a program that plays many short games (a
+    // fuzzer) so avoids allocating the world's large areas for each.
+    Engine(Host& host, World&& spare) : host(host), world(std::move(spare)) {}
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 

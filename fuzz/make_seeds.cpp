@@ -1,8 +1,15 @@
-// Writes the seed inputs of the fuzz targets: story files for the loader
-// and code blocks for the interpreter, all made with storykit. The seeds
-// are checked in; run this again after the story format or the instruction
-// set changes: make_fuzz_seeds DIR writes DIR/loader and DIR/interpreter.
+// Writes the seed inputs of the fuzz targets that are made by program:
+// story files for the loader and code blocks for the interpreter (made with
+// storykit), and saved games of the demo for the restore target. The seeds
+// are checked in; run this again after the story format, the instruction
+// set or the demo changes: make_fuzz_seeds DIR writes DIR/loader,
+// DIR/interpreter and DIR/restore. The parser's and the compiler's seeds
+// are text files, written by hand.
 
+#include "engine/session/saved_games.h"
+#include "engine/session/state_image.h"
+#include "engine/text/codepage.h"
+#include "fuzz/demo_game.h"
 #include "storykit/assembler.h"
 #include "storykit/example_story.h"
 #include "storykit/story.h"
@@ -12,6 +19,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -82,6 +91,34 @@ std::vector<Code> codeSeeds() {
     return seeds;
 }
 
+// Restore seeds: a first byte of 0 frames the rest as the state image, 1
+// takes the rest as the whole file (see restore_fuzzer.cpp).
+void writeRestoreSeeds(const fs::path& dir) {
+    const std::vector<std::vector<std::string>> games = {
+        {},
+        {"schau unter die fußmatte", "nimm den schlüssel", "schließ die tür mit dem schlüssel auf",
+         "öffne die tür", "n", "n", "öffne den schrank", "nimm die lampe"},
+    };
+    int n = 0;
+    for (const auto& commands : games) {
+        rux::fuzz::FuzzHost host;
+        auto engine = rux::fuzz::startDemo(host);
+        for (const std::string& command : commands)
+            rux::fuzz::playLine(*engine, rux::utf8ToCp1252(command));
+        std::vector<uint8_t> image(rux::computeUsedSize(*engine) + 1, 0);
+        rux::writeStateImage(*engine, std::span<uint8_t>(image).subspan(1));
+        write(dir / ("image" + std::to_string(++n)), image);
+
+        const fs::path saved = dir / "saved.tmp";
+        rux::saveGame(*engine, saved.string());
+        std::ifstream in(saved, std::ios::binary);
+        std::vector<uint8_t> file{1};
+        file.insert(file.end(), std::istreambuf_iterator<char>(in), {});
+        fs::remove(saved);
+        write(dir / ("file" + std::to_string(n)), file);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -92,10 +129,12 @@ int main(int argc, char** argv) {
     const fs::path dir = argv[1];
     fs::create_directories(dir / "loader");
     fs::create_directories(dir / "interpreter");
+    fs::create_directories(dir / "restore");
     write(dir / "loader" / "example.vux", writeStory(exampleStory()));
     write(dir / "loader" / "small.vux", writeStory(smallStory()));
     int n = 0;
     for (const Code& code : codeSeeds())
         write(dir / "interpreter" / ("code" + std::to_string(++n)), code);
+    writeRestoreSeeds(dir / "restore");
     return 0;
 }

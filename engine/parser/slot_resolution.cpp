@@ -29,7 +29,6 @@ constexpr uint8_t relationIn = 2;
 constexpr uint8_t slotFirst = slotCode::firstObject;
 constexpr uint8_t slotSecond = slotCode::secondObject;
 constexpr uint8_t slotMit = slotCode::mitObject;
-constexpr uint8_t slotDirection = slotCode::direction;
 constexpr uint8_t slotPrepAcc = slotCode::prepAccObject;
 constexpr uint8_t slotPrepDat = slotCode::prepDatObject;
 constexpr uint8_t firstListSlot = 101;

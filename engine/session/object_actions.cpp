@@ -15,7 +15,6 @@ namespace rux::actions {
 
 namespace {
 
-constexpr uint8_t takeAction = 2;
 constexpr uint8_t dropAction = 5;
 constexpr uint8_t lookAction = 10;
 constexpr uint8_t openAction = 12;

@@ -358,8 +358,8 @@ std::vector<uint8_t> readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-World parseStory(std::span<const uint8_t> bytes, const std::string& fileName) {
-    World world;
+void parseStoryInto(World& world, std::span<const uint8_t> bytes, const std::string& fileName) {
+    world.clear();
     StoryReader in(bytes, fileName);
     readHeader(in, world);
     CodeFill fill{world.codeArea};
@@ -372,14 +372,18 @@ World parseStory(std::span<const uint8_t> bytes, const std::string& fileName) {
     readTextsPart(in, world);
     world.computeGroups();
     forceStartValues(world);
+}
+
+World parseStory(std::span<const uint8_t> bytes, const std::string& fileName) {
+    World world;
+    parseStoryInto(world, bytes, fileName);
     return world;
 }
 
-void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::string& fileName) {
-    World world = parseStory(bytes, fileName);
+void installWorld(Engine& engine, const World& world) {
     // Carried over from engine start: the point arrays are cleared for every
     // story so that nothing of an earlier story leaks into this one.
-    engine.world = std::move(world);
+    engine.world = world;
     engine.storyFileName.clear();
     engine.output.linesSincePrompt = 0;
     // What the player carries from the start counts against the limits at
@@ -387,6 +391,10 @@ void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::s
     updateCarryingTotals(engine);
     takeInitialImage(engine);
     engine.world.command.action = 0;
+}
+
+void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::string& fileName) {
+    installWorld(engine, parseStory(bytes, fileName));
 }
 
 void loadStory(Engine& engine) {

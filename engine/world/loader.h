@@ -15,6 +15,9 @@ class Engine;
 // Throws FatalError with the player-facing message on any fault; nothing
 // of a partly read world escapes.
 World parseStory(std::span<const uint8_t> bytes, const std::string& fileName);
+// The same into a world that is cleared first; on a fault the world is left
+// partly read. A program that parses many stories reuses one world's storage.
+void parseStoryInto(World& world, std::span<const uint8_t> bytes, const std::string& fileName);
 
 // Loads the story named by engine.storyFileName and starts the game: reads
 // the file, replaces the engine's world with it, resets the per-game values,
@@ -27,5 +30,10 @@ void loadStory(Engine& engine);
 // inspect a story this way; startGame plays it). `fileName` names it in
 // messages.
 void loadStoryBytes(Engine& engine, std::span<const uint8_t> bytes, const std::string& fileName);
+
+// The second half of loadStoryBytes: puts a copy of a world that parseStory
+// made into the engine. A program that plays one story many times (a
+// fuzzer) parses it once and installs it for each game.
+void installWorld(Engine& engine, const World& world);
 
 }  // namespace rux

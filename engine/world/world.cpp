@@ -7,6 +7,16 @@ namespace rux {
 
 World::World() : codeArea(codeAreaSize, 0), textArea(textAreaSize, 0) {}
 
+void World::clear() {
+    std::vector<uint8_t> code = std::move(codeArea);
+    std::vector<uint8_t> text = std::move(textArea);
+    code.assign(codeAreaSize, 0);
+    text.assign(textAreaSize, 0);
+    *this = World(WithoutAreas{});
+    codeArea = std::move(code);
+    textArea = std::move(text);
+}
+
 namespace {
 
 template <typename List> auto* firstWithId(List& list, uint8_t id) {

@@ -207,6 +207,11 @@ struct SceneCells {
 struct World {
     World();
 
+    // Back to the state of a fresh World. The code and text areas keep their
+    // storage (zeroed), so that a program loading story after story (a
+    // fuzzer) does not allocate them again.
+    void clear();
+
     // Story identity.
     std::string storyTitle;
     std::string storyLabel;
@@ -350,6 +355,10 @@ struct World {
     }
     static const NumberedCode* searchNumberedCode(const std::vector<NumberedCode>& list,
                                                   uint8_t id);
+
+  private:
+    struct WithoutAreas {};
+    explicit World(WithoutAreas) {}
 };
 
 } // namespace rux

@@ -365,6 +365,30 @@ TEST(LoaderRoundTrip, ExampleStoryLoads) {
     EXPECT_GT(w.counts.fixedCount, 0);
 }
 
+// A world that is parsed into again keeps nothing of the story it held.
+TEST(LoaderRoundTrip, ParsingIntoAUsedWorldLeavesNothingOfTheEarlierStory) {
+    Story small;
+    StoryObject stone;
+    stone.name = "Stein";
+    small.addObject(stone);
+    StoryRoom hall;
+    hall.id = 1;
+    hall.name = "Halle";
+    small.addRoom(hall);
+    const std::vector<uint8_t> bytes = storykit::writeStory(small);
+
+    World reused = load(storykit::exampleStory());
+    parseStoryInto(reused, bytes, "test.vux");
+    const World fresh = parseStory(bytes, "test.vux");
+    EXPECT_EQ(reused.storyTitle, fresh.storyTitle);
+    EXPECT_EQ(reused.counts.fixedCount, fresh.counts.fixedCount);
+    EXPECT_EQ(reused.objects[2].name, fresh.objects[2].name);
+    EXPECT_EQ(reused.rooms.size(), fresh.rooms.size());
+    EXPECT_EQ(reused.routines.size(), fresh.routines.size());
+    EXPECT_EQ(reused.codeArea, fresh.codeArea);
+    EXPECT_EQ(reused.textArea, fresh.textArea);
+}
+
 TEST(Scramble, DecodesByTheRuleAndRoundTrips) {
     EXPECT_EQ(decodeScrambled("\x41"), "\x93");
     EXPECT_EQ(decodeScrambled(""), "");

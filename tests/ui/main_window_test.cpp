@@ -1,0 +1,223 @@
+#include "engine/text/output.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <fstream>
+
+namespace rux::ui::test {
+namespace {
+
+TEST_F(WindowTest, OpensTheStoryAndWaitsForACommand) {
+    ASSERT_TRUE(window->storyLoaded());
+    EXPECT_TRUE(window->inputline()->isVisible());
+    EXPECT_TRUE(window->windowTitle().endsWith(" - WinRUX"));
+    EXPECT_NE(scrollback().find("Vorgarten"), std::string::npos);
+    // The input line sits after the prompt on the bottom line.
+    const OutputBuffer& out = window->engine().output;
+    EXPECT_EQ(window->inputline()->y(), (out.currentLine - 1) * window->look().lineHeight);
+    EXPECT_EQ(window->inputline()->x(), out.lineWidth + window->look().margin());
+}
+
+TEST_F(WindowTest, HistoryKeepsTwentyAndBrowsesBackToTheTypedLine) {
+    for (int i = 1; i <= 21; ++i)
+        type(QStringLiteral("x%1").arg(i));
+    window->inputline()->setText("halb");
+    for (int i = 0; i < 25; ++i)
+        key(Qt::Key_Up);
+    EXPECT_EQ(window->inputline()->text(), "x2"); // x1 was dropped; Up stops at the oldest
+    for (int i = 0; i < 19; ++i)
+        key(Qt::Key_Down);
+    EXPECT_EQ(window->inputline()->text(), "x21");
+    key(Qt::Key_Down);
+    EXPECT_EQ(window->inputline()->text(), "halb");
+}
+
+TEST_F(WindowTest, EnterEchoesInTheInputStyleAndEmptyLinesDoNothing) {
+    const std::string before = scrollback();
+    type("");
+    EXPECT_EQ(scrollback(), before);
+    type("inventar");
+    EXPECT_NE(scrollback().find("> inventar\n"), std::string::npos);
+    bool echoed = false;
+    const OutputBuffer& out = window->engine().output;
+    for (int line = 1; line <= out.currentLine; ++line)
+        echoed = echoed || out.screenLines[line].find("\x03inventar\x01") != std::string::npos;
+    EXPECT_TRUE(echoed);
+    EXPECT_TRUE(window->inputline()->text().isEmpty());
+}
+
+TEST_F(WindowTest, FunctionKeysSendTheirTextAndAnEmptyOneNothing) {
+    window->engine().world.functionKeyCommands[1] = "inventar";
+    window->engine().world.functionKeyCommands[4] = "";
+    const std::string before = scrollback();
+    key(Qt::Key_F5);
+    EXPECT_EQ(scrollback(), before);
+    key(Qt::Key_F2);
+    EXPECT_NE(scrollback().find("> inventar"), std::string::npos);
+    key(Qt::Key_Up);
+    EXPECT_EQ(window->inputline()->text(), "inventar");
+}
+
+TEST_F(WindowTest, GameCommandsFollowTheScrollbackAndTheEngine) {
+    const WindowActions& a = window->actions();
+    const auto gameCommandsEnabled = [&] {
+        return a.restartgame->isEnabled() && a.savespeed->isEnabled() &&
+               a.transcript->isEnabled() && a.restorespeed->isEnabled();
+    };
+    EXPECT_TRUE(gameCommandsEnabled());
+    QTest::keyClick(window->inputline(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(window->scrollbackShowing());
+    EXPECT_FALSE(gameCommandsEnabled());
+    EXPECT_TRUE(a.showscrollback->isEnabled() && a.scrollspeed->isEnabled());
+    EXPECT_TRUE(a.showscrollback->isChecked());
+    EXPECT_TRUE(window->scrollback()->toPlainText().contains("Vorgarten"));
+    EXPECT_TRUE(window->scrollback()->textCursor().atEnd());
+    QTest::keyClick(window->scrollback(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_FALSE(window->scrollbackShowing());
+    EXPECT_TRUE(gameCommandsEnabled());
+
+    // While the engine waits for a key nothing else may reach it.
+    WaitAnswers answers(*window);
+    answers.keys = {Qt::Key_N};
+    bool swapDuringWait = true;
+    bool gameDuringWait = true;
+    answers.whileWaiting = [&] {
+        swapDuringWait = a.showscrollback->isEnabled();
+        gameDuringWait = gameCommandsEnabled();
+    };
+    window->restartgameClick();
+    EXPECT_EQ(answers.keyQuestions, 1);
+    EXPECT_FALSE(swapDuringWait);
+    EXPECT_FALSE(gameDuringWait);
+    EXPECT_TRUE(gameCommandsEnabled());
+    EXPECT_NE(scrollback().find("> neu\n"), std::string::npos);
+}
+
+TEST_F(WindowTest, KeyQuestionTakesLettersAndRefusesOthers) {
+    type("schau unter die fußmatte");
+    ASSERT_TRUE(window->engine().saves.unsavedProgress);
+    WaitAnswers answers(*window);
+    answers.keys = {Qt::Key_Q, Qt::Key_J};
+    type("neu");
+    EXPECT_EQ(answers.keyQuestions, 2);
+    EXPECT_FALSE(window->engine().saves.unsavedProgress); // the game started again
+}
+
+TEST_F(WindowTest, PagingPromptWaitsForEnterOrSpace) {
+    window->resize(600, 200);
+    QTest::qWait(20);
+    WaitAnswers answers(*window);
+    answers.keys = {Qt::Key_A,      Qt::Key_Space,  Qt::Key_Return, Qt::Key_Return,
+                    Qt::Key_Return, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return};
+    type("schau");
+    ASSERT_GE(answers.pagingPrompts, 3);
+    // The A left the first prompt open; Space and each Enter closed one.
+    EXPECT_EQ(window->moreform()->timesShown(), answers.pagingPrompts - 1);
+    EXPECT_FALSE(window->moreform()->isVisible());
+    EXPECT_TRUE(window->inputline()->isVisible());
+}
+
+TEST_F(WindowTest, ResizeLaysTheTextOutAgainWithoutDuplicates) {
+    QTemporaryDir folder;
+    chosenFile = folder.filePath("log.skr");
+    type("manuskript");
+    type("inventar");
+    const std::string before = scrollback();
+    const auto transcriptSize = [&] { return QFile(chosenFile).size(); };
+    const qint64 written = transcriptSize();
+    ASSERT_GT(written, 0);
+    const int wrapBefore = window->engine().output.wrapWidth;
+    window->resize(400, 450);
+    QTest::qWait(20);
+    EXPECT_LT(window->engine().output.wrapWidth, wrapBefore);
+    EXPECT_EQ(scrollback(), before);
+    EXPECT_EQ(transcriptSize(), written);
+    EXPECT_EQ(window->inputline()->x(),
+              window->engine().output.lineWidth + window->look().margin());
+}
+
+TEST_F(WindowTest, ResizeDuringAPromptWaitsUntilItIsAnswered) {
+    window->resize(600, 200);
+    QTest::qWait(20);
+    WaitAnswers answers(*window);
+    answers.keys = std::deque<Qt::Key>(12, Qt::Key_Return);
+    int wrapDuringWait = 0;
+    int wrapBefore = window->engine().output.wrapWidth;
+    answers.whileWaiting = [&] {
+        window->resize(350, 200);
+        QCoreApplication::processEvents();
+        wrapDuringWait = window->engine().output.wrapWidth;
+    };
+    type("schau");
+    EXPECT_EQ(wrapDuringWait, wrapBefore);
+    EXPECT_LT(window->engine().output.wrapWidth, wrapBefore);
+}
+
+TEST_F(WindowTest, AStoryThatCannotBeOpenedKeepsTheRunningGame) {
+    type("inventar");
+    QTemporaryDir folder;
+    const QString garbage = folder.filePath("kaputt.vux");
+    std::ofstream(garbage.toStdString()) << "kein Spiel";
+    const std::string before = scrollback();
+    const QString title = window->windowTitle();
+    for (const QString& path : {folder.filePath("fehlt.vux"), garbage}) {
+        messages.clear();
+        EXPECT_FALSE(window->openStory(path));
+        EXPECT_EQ(messages.size(), 1u) << path.toStdString();
+        EXPECT_EQ(scrollback(), before);
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_TRUE(window->settings().history[0].isEmpty());
+        EXPECT_TRUE(window->inputline()->isVisible());
+    }
+    key(Qt::Key_Up);
+    EXPECT_EQ(window->inputline()->text(), "inventar");
+    EXPECT_TRUE(window->openStory(RUX_DEMO_STORY));
+    EXPECT_EQ(window->settings().history[0], RUX_DEMO_STORY);
+}
+
+TEST_F(WindowTest, ClosingAsksOnlyWhenProgressWouldBeLost) {
+    window->close();
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(stored.size(), 1u);
+
+    stored.clear();
+    open({RUX_DEMO_STORY}, QSize(600, 500));
+    type("schau unter die fußmatte");
+    confirmAnswer = false;
+    window->close();
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(stored.empty());
+}
+
+TEST_F(WindowTest, QuittingFromTheGameStoresTheSettings) {
+    type("schau unter die fußmatte");
+    WaitAnswers answers(*window);
+    answers.keys = {Qt::Key_J, Qt::Key_Return};
+    type("ende");
+    waitUntil([&] { return !window->isVisible(); });
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(stored.size(), 1u);
+}
+
+TEST_F(WindowTest, FontSizeKeysChangeTheStoredSizesAndTheLayout) {
+    const int lineHeight = window->look().lineHeight;
+    QTest::keyClick(window->inputline(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(window->settings().display.font(TextStyle::Normal).pointSize, 11);
+    EXPECT_GT(window->look().lineHeight, lineHeight);
+    QTest::keyClick(window->inputline(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window->settings().display.font(TextStyle::Input).pointSize, 11);
+}
+
+TEST_F(WindowTest, CopyTakesTheLastTurnsText) {
+    type("inventar");
+    EXPECT_EQ(window->lastTurnText(), "Du hast nichts bei dir.");
+    EXPECT_EQ(window->textarea()->accessibleDescription(), window->lastTurnText());
+}
+
+} // namespace
+} // namespace rux::ui::test

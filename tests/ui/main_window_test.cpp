@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <fstream>
@@ -217,6 +218,43 @@ TEST_F(WindowTest, CopyTakesTheLastTurnsText) {
     type("inventar");
     EXPECT_EQ(window->lastTurnText(), "Du hast nichts bei dir.");
     EXPECT_EQ(window->textarea()->accessibleDescription(), window->lastTurnText());
+}
+
+} // namespace
+} // namespace rux::ui::test
+
+namespace rux::ui::test {
+namespace {
+
+// Whether any pixel of the colour lies in the columns [from, to).
+bool paintedIn(const QImage& image, const QColor& colour, int from, int to) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = from; x < to; ++x)
+            if (image.pixelColor(x, y) == colour) return true;
+    return false;
+}
+
+TEST_F(WindowTest, StatusLineShowsItsTextsAndVanishesWithoutLines) {
+    World& world = window->engine().world;
+    world.byteVariables[22] = 1; // room title, left
+    world.byteVariables[23] = 0; // nothing in the centre
+    world.byteVariables[24] = 4; // score and turns, right
+    type("schau");
+    QWidget* statusline = window->findChild<QWidget*>("statusline");
+    ASSERT_NE(statusline, nullptr);
+    EXPECT_EQ(statusline->height(), 2 * window->look().statusLineHeight);
+    const QImage image = statusline->grab().toImage();
+    const QColor text = window->look().colour(TextStyle::Status);
+    const int third = image.width() / 3;
+    EXPECT_TRUE(paintedIn(image, text, 0, third));
+    EXPECT_FALSE(paintedIn(image, text, third, 2 * third));
+    EXPECT_TRUE(paintedIn(image, text, 2 * third, image.width()));
+
+    world.byteVariables[20] = 0;
+    window->fitStatusLine();
+    EXPECT_EQ(statusline->height(), 0);
+    EXPECT_EQ(window->textarea()->y(),
+              window->findChild<QWidget*>("textpanel")->contentsRect().y());
 }
 
 } // namespace

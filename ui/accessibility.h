@@ -9,8 +9,13 @@ class QWidget;
 
 namespace rux::ui {
 
+// Lets screen readers read the painted boxes (PaintBox) like read-only
+// text fields, by the text each gives (PaintBox::accessibleText).
+void installTextAccessibility();
+
 // Makes `text` the widget's accessible description and tells an active
-// screen reader to read it out.
+// screen reader to read it out; for a painted box with text, as text
+// added at its end.
 void announce(QWidget* widget, const QString& text);
 
 // The part of `after` that `before` did not hold yet: the text a turn added

@@ -81,6 +81,7 @@ Tmainform::Tmainform(const QStringList& arguments, const WindowSettings& setting
     : host_(std::make_unique<WindowHost>(*this)), engine_(std::make_unique<Engine>(*host_)),
       settings_(settings) {
     registerIconResources();
+    installTextAccessibility();
     setObjectName("mainform");
     setWindowTitle(QStringLiteral("WinRUX"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/winrux.svg")));
@@ -140,6 +141,7 @@ void Tmainform::buildComponents() {
     statusline_->setObjectName("statusline");
     statusline_->setAccessibleName(QStringLiteral("Statuszeile"));
     statusline_->onPaint = [this](QPainter& painter) { statuslinePaint(painter); };
+    statusline_->accessibleText = [this] { return statusLineText(); };
 
     textarea_ = new PaintBox(textpanel_);
     textarea_->setObjectName("textarea");
@@ -148,6 +150,7 @@ void Tmainform::buildComponents() {
     textarea_->onPaint = [this](QPainter& painter) { textareaPaint(painter); };
     textarea_->onKey = [this](QKeyEvent* event) { return textareaKeyDown(event); };
     textarea_->onWheel = [this](QWheelEvent* event) { return wheelTurn(event); };
+    textarea_->accessibleText = [this] { return shownText(); };
 
     inputline_ = new InputLine(textarea_);
     inputline_->setAccessibleName(QStringLiteral("Eingabe"));
@@ -483,13 +486,28 @@ void Tmainform::announceTurn(const std::string& scrollbackBefore) {
     announce(textarea_, lastTurnText_);
 }
 
-void Tmainform::readStatusLineAloud() {
+QString Tmainform::shownText() const {
+    const OutputBuffer& out = engine_->output;
+    std::string text;
+    for (int line = 1; line <= out.currentLine; ++line) {
+        if (line > 1) text += '\n';
+        text += term::visibleText(out.screenLines[line]);
+    }
+    return fromCp1252(text);
+}
+
+QString Tmainform::statusLineText() const {
     QStringList parts;
+    if (statusLines_ <= 0) return {};
     for (int position = 1; position <= 3; ++position) {
         const QString text = fromCp1252(engine_->text.statusTexts[position]).simplified();
         if (!text.isEmpty()) parts.push_back(text);
     }
-    announce(statusline_, parts.join(QStringLiteral(", ")));
+    return parts.join(QStringLiteral(", "));
+}
+
+void Tmainform::readStatusLineAloud() {
+    announce(statusline_, statusLineText());
 }
 
 void Tmainform::gameWord(const char* word) {

@@ -67,6 +67,10 @@ class Tmainform : public QMainWindow {
     // The text of the last turn, as the player read it (UTF-8).
     const QString& lastTurnText() const { return lastTurnText_; }
     QWidget* textarea() const;
+    // The display lines as the player reads them, for screen readers.
+    QString shownText() const;
+    // The status texts in one line, for screen readers.
+    QString statusLineText() const;
     InputLine* inputline() const { return inputline_; }
     Tmoreform* moreform() const { return moreform_; }
     QPlainTextEdit* scrollback() const { return scrollback_; }

@@ -17,6 +17,8 @@ class PaintBox : public QWidget {
     std::function<bool(QKeyEvent*)> onKey;
     // Returns true when the wheel turn was taken.
     std::function<bool(QWheelEvent*)> onWheel;
+    // The text shown, for screen readers; none for a box without text.
+    std::function<QString()> accessibleText;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -38,12 +38,14 @@ struct FullScreen {
         setLayout(*engine, look.outputLayout(kTextArea));
         const std::string sentence = "Ein verwilderter Vorgarten. Zwischen Brennnesseln führt ein "
                                      "Plattenweg nach Norden zur Haustür der alten Villa. ";
-        while (engine->output.logs.outputLogCharacters() < kLogLimit) {
-            outputText(*engine, "\x03untersuche die standuhr\x01");
-            outputText(*engine, "\n\x02Diele\x01\n");
-            for (int i = 0; i < 3; ++i)
-                outputText(*engine, sentence);
-            outputText(*engine, "\n> ");
+        // More than the log keeps, so that it is full to its limit.
+        for (std::size_t written = 0; written < 2 * kLogLimit;) {
+            for (const std::string& piece :
+                 {std::string("\x03untersuche die standuhr\x01"), std::string("\n\x02Diele\x01\n"),
+                  sentence, sentence, sentence, std::string("\n> ")}) {
+                outputText(*engine, piece);
+                written += piece.size();
+            }
         }
         engine->text.statusTexts = {"", "Diele", "", "10/34"};
     }

@@ -1,7 +1,10 @@
 #include "engine/text/output.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QPlainTextEdit>
@@ -214,10 +217,18 @@ TEST_F(WindowTest, FontSizeKeysChangeTheStoredSizesAndTheLayout) {
     EXPECT_EQ(window->settings().display.font(TextStyle::Input).pointSize, 11);
 }
 
-TEST_F(WindowTest, CopyTakesTheLastTurnsText) {
+TEST_F(WindowTest, ScreenReadersAndCopyGetTheShownTextAndTheLastTurn) {
     type("inventar");
     EXPECT_EQ(window->lastTurnText(), "Du hast nichts bei dir.");
     EXPECT_EQ(window->textarea()->accessibleDescription(), window->lastTurnText());
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(window->textarea());
+    ASSERT_NE(area, nullptr);
+    ASSERT_NE(area->textInterface(), nullptr)
+        << area->object()->metaObject()->className() << " role " << area->role();
+    const QString shown = area->textInterface()->text(0, area->textInterface()->characterCount());
+    EXPECT_TRUE(shown.contains("> inventar\nDu hast nichts bei dir.")) << shown.toStdString();
+    QTest::keyClick(window->inputline(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), window->lastTurnText());
 }
 
 } // namespace

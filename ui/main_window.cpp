@@ -652,7 +652,7 @@ bool Tmainform::openStory(const QString& path) {
         whenIdle([this, path] { openStory(path); });
         return false;
     }
-    if (!confirmLosingProgress(QStringLiteral("Seit dem letzten Speichern wurde weitergespielt. "
+    if (!confirmLosingProgress(QStringLiteral("Seit dem letzten Speichern hast du weitergespielt. "
                                               "Trotzdem ein anderes Spiel öffnen?")))
         return false;
     if (scrollbackShowing()) showscrollbackClick();
@@ -724,7 +724,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
         whenIdle([this] { close(); });
         return;
     }
-    if (!confirmLosingProgress(QStringLiteral("Seit dem letzten Speichern wurde weitergespielt. "
+    if (!confirmLosingProgress(QStringLiteral("Seit dem letzten Speichern hast du weitergespielt. "
                                               "Trotzdem beenden?"))) {
         event->ignore();
         return;

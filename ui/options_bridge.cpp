@@ -87,7 +87,9 @@ QRect placedOnScreen(const QRect& geometry) {
 
 WindowDialogs::WindowDialogs(QWidget* parent) : parent_(parent) {
 #ifdef RUX_HAS_ABOUT_BOX
-    aboutBox_ = new Taboutbox(parent);
+    auto* about = new Taboutbox(parent);
+    about->setVersionLine(QStringLiteral("Version 0.1 beta (23.11.2003)"));
+    aboutBox_ = about;
 #endif
 #ifdef RUX_HAS_STYLE_DIALOG
     auto* dialog = new Tstyledialog(parent);

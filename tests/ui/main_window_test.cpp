@@ -270,3 +270,35 @@ TEST_F(WindowTest, StatusLineShowsItsTextsAndVanishesWithoutLines) {
 
 } // namespace
 } // namespace rux::ui::test
+
+namespace rux::ui::test {
+namespace {
+
+TEST_F(WindowTest, AStoryOnTheCommandLineThatCannotBeOpenedIsReportedOnce) {
+    open({"/nicht/da.vux"}, QSize(600, 500));
+    QTest::qWait(20);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(window->storyLoaded());
+    EXPECT_FALSE(window->inputline()->isVisible());
+    EXPECT_FALSE(window->actions().restartgame->isEnabled());
+    EXPECT_FALSE(window->actions().showscrollback->isEnabled());
+}
+
+TEST_F(WindowTest, OpeningAndClosingDuringAWaitHappenOnceTheEngineIsIdle) {
+    type("schau unter die fußmatte");
+    WaitAnswers answers(*window);
+    answers.keys = {Qt::Key_N};
+    bool openedAtOnce = true;
+    answers.whileWaiting = [&] {
+        openedAtOnce = window->openStory(RUX_DEMO_STORY);
+        window->close();
+    };
+    type("neu");
+    EXPECT_FALSE(openedAtOnce);
+    EXPECT_EQ(window->settings().history[0], RUX_DEMO_STORY); // opened after the turn
+    EXPECT_EQ(questions.size(), 1u); // progress would have been lost by opening
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace rux::ui::test

@@ -15,6 +15,7 @@ namespace rux::ui {
 namespace {
 constexpr int kPollMilliseconds = 40;
 constexpr int kCommandsBeforeTurnPicture = 6;
+constexpr int kTicksBeforeEmptyPicture = 10;
 } // namespace
 
 ScreenshotTour::ScreenshotTour(Tmainform& window, QString folder, QStringList commands)
@@ -45,7 +46,17 @@ void ScreenshotTour::tick() {
         window_.moreform()->answer(Qt::Key_Return);
         return;
     }
-    if (window_.engineBusy() || stepRunning_ || !window_.storyLoaded()) return;
+    if (window_.engineBusy() || stepRunning_) return;
+    if (!window_.storyLoaded()) {
+        // Without a story there is the window with its banner to picture.
+        if (window_.isVisible() && commands_.isEmpty() && ++idleTicks_ > kTicksBeforeEmptyPicture) {
+            poll_.stop();
+            save(&window_, QStringLiteral("nostory.png"));
+            window_.close();
+            QCoreApplication::exit(failures_ == 0 ? 0 : 1);
+        }
+        return;
+    }
     stepRunning_ = true;
     QTimer::singleShot(0, this, [this] {
         nextStep();

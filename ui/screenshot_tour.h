@@ -3,7 +3,8 @@
 // itself, answering every paging prompt, and saves pictures of the window
 // along the way (start, a turn, a text box, a narrower window, the
 // scrollback, the display options) as PNG files in DIR, then closes. The
-// program's exit status tells whether every picture was written.
+// program's exit status tells whether every picture was written. Without a
+// story and walkthrough it pictures the empty window (nostory.png).
 
 #include <QObject>
 #include <QString>
@@ -33,6 +34,7 @@ class ScreenshotTour : public QObject {
     bool stepRunning_ = false;
     bool textBoxTaken_ = false;
     int failures_ = 0;
+    int idleTicks_ = 0;
 };
 
 } // namespace rux::ui

@@ -419,13 +419,15 @@ bool Tmainform::textareaKeyDown(QKeyEvent* event) {
         QApplication::clipboard()->setText(lastTurnText_);
         return true;
     }
-    // Typing into the text area goes to the input line.
-    if (inputline_->isVisible() && !event->text().isEmpty()) {
-        inputline_->setFocus();
-        QApplication::sendEvent(inputline_, event);
-        return true;
-    }
-    return false;
+    // Typing into the text area goes to the input line. A key the input
+    // line leaves alone comes back up to its parent, the text area, and
+    // ends here.
+    if (forwardingKey_ || !inputline_->isVisible() || event->text().isEmpty()) return false;
+    inputline_->setFocus();
+    forwardingKey_ = true;
+    QApplication::sendEvent(inputline_, event);
+    forwardingKey_ = false;
+    return true;
 }
 
 void Tmainform::quitFromGame() {

@@ -166,6 +166,7 @@ class Tmainform : public QMainWindow {
     bool quitFromGame_ = false;
     bool fatalEnd_ = false;
     bool settingsSaved_ = false;
+    bool forwardingKey_ = false; // a key typed into the text area goes to the input line
     int statusLines_ = 0;
     QEventLoop* keyLoop_ = nullptr;
     std::optional<int> answerKey_;

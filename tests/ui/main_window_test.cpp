@@ -39,6 +39,16 @@ TEST_F(WindowTest, HistoryKeepsTwentyAndBrowsesBackToTheTypedLine) {
     EXPECT_EQ(window->inputline()->text(), "halb");
 }
 
+TEST_F(WindowTest, KeysTypedIntoTheTextAreaGoToTheInputLine) {
+    window->textarea()->setFocus();
+    QTest::keyClicks(window->textarea(), "inv");
+    QTest::keyClick(window->textarea(), Qt::Key_Escape); // left alone by the input line
+    QTest::keyClick(window->textarea(), Qt::Key_Tab);
+    EXPECT_EQ(window->inputline()->text(), "inv");
+    QTest::keyClick(window->textarea(), Qt::Key_Return);
+    EXPECT_NE(scrollback().find("> inv\n"), std::string::npos);
+}
+
 TEST_F(WindowTest, EnterEchoesInTheInputStyleAndEmptyLinesDoNothing) {
     const std::string before = scrollback();
     type("");

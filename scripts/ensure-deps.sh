@@ -6,7 +6,7 @@ set -euo pipefail
 # Further packages a command needs besides these are given as arguments
 # (make fuzz: clang).
 packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman libncurses-dev
-  qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth "$@")
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth "$@")
 
 missing=()
 for p in "${packages[@]}"; do

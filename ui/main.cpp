@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 #include <memory>
 
 namespace {
@@ -32,6 +35,11 @@ constexpr int kTourCommands = 34; // the demo's walkthrough up to reading the le
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("R.U.X."));
+    // The file dialogs and message boxes speak German like the game does.
+    QTranslator toolkitGerman;
+    if (toolkitGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitGerman);
     QStringList arguments = QApplication::arguments().mid(1);
 
     QString screenshotFolder;

@@ -312,3 +312,18 @@ TEST_F(WindowTest, OpeningAndClosingDuringAWaitHappenOnceTheEngineIsIdle) {
 
 } // namespace
 } // namespace rux::ui::test
+
+namespace rux::ui::test {
+namespace {
+
+TEST_F(WindowTest, ACancelledSaveLeavesTheWindowReadyAndCtrlQCloses) {
+    QTest::keyClick(window->inputline(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(scrollback().find("> speichern\n"), std::string::npos);
+    EXPECT_TRUE(window->inputline()->isVisible());
+    QTest::keyClick(window->inputline(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(stored.size(), 1u);
+}
+
+} // namespace
+} // namespace rux::ui::test

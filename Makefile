@@ -1,5 +1,7 @@
 # The two commands of the README:
-#   make run   builds the player and starts it on the bundled demo story (STORY=... for another)
+#   make run   builds the players and starts one on the bundled demo story (STORY=... for
+#              another): the desktop window winrux where a display is available
+#              (DISPLAY or WAYLAND_DISPLAY set), else the terminal player rux
 #   make test  builds with warnings as errors and sanitizers, runs every test
 #   make fuzz  builds the fuzz targets with Clang and runs each for
 #              FUZZ_SECONDS (make test runs each for TEST_FUZZ_SECONDS)
@@ -21,7 +23,11 @@ STORY ?= build/release/stories/demo.vux
 
 run: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)
-	build/release/term/rux $(STORY)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x build/release/ui/winrux ]; then \
+		build/release/ui/winrux $(STORY); \
+	else \
+		build/release/term/rux $(STORY); \
+	fi
 
 build/test/build.ninja: | deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUX_WERROR=ON -DRUX_SANITIZE=ON

@@ -6,7 +6,8 @@ set -euo pipefail
 # Further packages a command needs besides these are given as arguments.
 # Clang and its runtime libraries build the fuzz targets that make test runs.
 packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev wngerman libncurses-dev
-  qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev "$@")
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth
+  clang libclang-rt-14-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

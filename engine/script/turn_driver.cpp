@@ -5,12 +5,12 @@
 #include "engine/parser/noun_phrase_reader.h"
 #include "engine/parser/sentence.h"
 #include "engine/parser/tokenizer.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/clock.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/finish_paragraph.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
-#include "engine/script/cell_names.h"
 #include "engine/session/questions.h"
 #include "engine/session/state_image.h"
 #include "engine/session/system_action.h"
@@ -285,6 +285,7 @@ void endTurn(Engine& engine, TurnKind kind) {
         byteVariable(engine, parseErrorVariable) == 0 &&
         (kind == TurnKind::GameStart || !isMetaAction(engine, world.command.action));
     if (passesTime) {
+        if (kind == TurnKind::Command) engine.saves.unsavedProgress = true;
         passGameTime(engine);
         if (programEnding(engine)) return;
     }

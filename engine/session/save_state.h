@@ -20,6 +20,9 @@ struct SaveState {
     // Bytes the images actually fill; the rest of stateSize is never used.
     std::size_t usedSize = 0;
     bool imagesTaken = false; // false until a story has been loaded
+    // A turn has passed game time since the game started or was last saved
+    // or restored: the window asks before it throws that progress away.
+    bool unsavedProgress = false;
 
     StateImage initialImage;
     StateImage fileImage; // the end of the last turn

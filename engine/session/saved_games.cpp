@@ -79,6 +79,7 @@ bool writeSavedGame(Engine& engine, const std::string& fileName) {
         return false;
     }
     formatText(engine, "Spielstand erfolgreich abgespeichert./x/x");
+    engine.saves.unsavedProgress = false;
     return true;
 }
 
@@ -134,6 +135,7 @@ bool readSavedGame(Engine& engine, const std::string& fileName) {
         return true;
     }
     formatText(engine, "Spielstand erfolgreich geladen./x");
+    engine.saves.unsavedProgress = false;
     engine.text.footnoteTable.fill(0);
     engine.text.footnoteCount = 0;
     engine.world.byteVariables[gameEndCodeVariable] = 0;

@@ -2,11 +2,11 @@
 
 #include "engine/engine.h"
 #include "engine/parser/command_completion.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
 #include "engine/script/random.h"
-#include "engine/script/cell_names.h"
 #include "engine/script/turn_driver.h"
 #include "engine/session/state_image.h"
 #include "engine/session/undo.h"
@@ -79,6 +79,7 @@ void startGame(Engine& engine) {
     if (!world.roomFlag(visitedRoomFlag, scene.currentRoom)) dispatchAction(engine, lookAction);
     world.byteVariables[gameEndCodeVariable] = 0;
     endTurn(engine, TurnKind::GameStart);
+    engine.saves.unsavedProgress = false;
     updateCarryingTotals(engine);
     engine.host.repaint();
 }

@@ -152,6 +152,23 @@ TEST_F(SavedGameTest, AMissingFileIsAnIoFailure) {
     EXPECT_TRUE(test::shows(engine(), "Vermutlich existiert die Datei nicht."));
 }
 
+// The window asks before it throws away turns played since the last save
+// or restore; only a successful one counts.
+TEST_F(SavedGameTest, OnlyASuccessfulSaveOrRestoreClearsUnsavedProgress) {
+    bool& unsaved = engine().saves.unsavedProgress;
+    unsaved = true;
+    EXPECT_FALSE(restoreGame(engine(), path("fehlt.sav")));
+    EXPECT_TRUE(unsaved);
+    test->host.keys = {'J'};
+    EXPECT_FALSE(saveGame(engine(), path("fehlt/spiel.sav")));
+    EXPECT_TRUE(unsaved);
+    ASSERT_TRUE(saveGame(engine(), path("spiel.sav")));
+    EXPECT_FALSE(unsaved);
+    unsaved = true;
+    ASSERT_TRUE(restoreGame(engine(), path("spiel.sav")));
+    EXPECT_FALSE(unsaved);
+}
+
 // Root may write anywhere, so the failures come from names that cannot be
 // created at all.
 TEST_F(SavedGameTest, AFailedSaveIsReportedAndKeepsTheOldFile) {

@@ -3,7 +3,9 @@
 # starting from the checked-in seeds; new inputs collect in the build
 # folder (BUILD_DIR/corpus/TARGET), findings (crash-*, leak-*, timeout-*,
 # oom-*) in BUILD_DIR/findings. Exits non-zero when a target found
-# something, after the other targets have run.
+# something, after the other targets have run. The timeout is generous: on
+# a busy machine a sound input can take seconds, while the jump budget ends
+# every endless script long before it.
 #   scripts/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]
 set -uo pipefail
 
@@ -23,7 +25,7 @@ for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target: ${seconds}s"
-  if ! "$build/fuzz/${target}_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$build/fuzz/${target}_fuzzer" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/$target-" "$corpus" "$seeds/$target" \
     >"$build/$target.log" 2>&1; then
     failed+=("$target")

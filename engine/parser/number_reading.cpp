@@ -74,7 +74,12 @@ NumberKind classifyNumber(Engine& engine, int32_t& value) {
             isCount = true;
         }
     }
-    if (!isCount) return isNumberText(word) ? NumberKind::NumberString : NumberKind::None;
+    // The whole typed word decides, as it does when the number is read: a
+    // word whose first 12 characters look like a number but whose rest does
+    // not is no number.
+    if (!isCount)
+        return isNumberText(fullTypedWord(engine, position)) ? NumberKind::NumberString
+                                                             : NumberKind::None;
     if (value <= 0 || value > 20 || word.front() == '0' ||
         isNumberText(wordAt(engine, position + 1)))
         return NumberKind::NumberString;
@@ -83,6 +88,7 @@ NumberKind classifyNumber(Engine& engine, int32_t& value) {
 
 bool readNumberString(Engine& engine, int32_t& value, std::string& text) {
     uint8_t& position = engine.parser.parsePosition;
+    const uint8_t start = position;
     // The magnitude stops growing at the largest 32-bit number, so that ten
     // or more digits give a large number instead of a wrapped one.
     int64_t magnitude = 0;
@@ -123,7 +129,10 @@ bool readNumberString(Engine& engine, int32_t& value, std::string& text) {
                 stopped = true;
         }
         if (stopped) {
-            if (position > 0) --position;
+            // The parser stands on the number's last word; when the first
+            // word already stops it, on that word, never on one before it:
+            // a parser sent back to an earlier word reads it again forever.
+            if (position > start) --position;
             break;
         }
         magnitude = wordMagnitude;

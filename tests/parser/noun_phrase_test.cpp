@@ -97,6 +97,8 @@ TEST(NounPhrases, ReadInEachCase) {
         {"\"nimm die Lampe\"", 1, false, 252, 99, 0, 0, 1},
         {"ihn", 1, false, 0, 0, 0, 5, 1},
         {"xyzzy", 1, false, 0, 0, 0, 0, 1},
+        // Number-like in the word table's 12 characters, not in the whole word.
+        {"))))))))))))x", 1, false, 0, 0, 0, 0, 1},
     };
     ParserFixture f(phraseStory());
     for (const PhraseCase& c : cases) {

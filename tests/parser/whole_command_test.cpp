@@ -71,6 +71,10 @@ TEST_F(WholeCommand, SentenceShapes) {
 
     type("nimm das Schwert nicht");
     EXPECT_EQ(error(), 9);
+
+    // Found by fuzzing: the parser went back a word and read it forever.
+    type("lege ))))))))))))x");
+    EXPECT_NE(error(), 0);
 }
 
 TEST_F(WholeCommand, SentencesEndAtFullStopsExclamationAndUnd) {

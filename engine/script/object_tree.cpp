@@ -1,6 +1,7 @@
 #include "engine/script/object_tree.h"
 
 #include "engine/engine.h"
+#include "engine/script/arithmetic.h"
 
 #include <algorithm>
 #include <bit>
@@ -257,13 +258,15 @@ bool isDarkRoom(Engine& engine, uint8_t room) {
 
 int32_t score(const Engine& engine) {
     const World& world = engine.world;
+    // A story or a saved game may set the base near the largest number;
+    // the sum wraps like all script arithmetic.
     int32_t total = world.scene.scoreBase;
     for (int i = 1; i <= world.counts.scoreSlotCount; ++i)
-        total += world.scoreSlots[i];
+        total = arithmetic::plus(total, world.scoreSlots[i]);
     for (int i = 1; i <= world.counts.portableCount; ++i)
-        total += world.portablePoints[i];
+        total = arithmetic::plus(total, world.portablePoints[i]);
     for (int i = 1; i <= world.counts.roomCount; ++i)
-        total += world.roomPoints[i];
+        total = arithmetic::plus(total, world.roomPoints[i]);
     return total;
 }
 

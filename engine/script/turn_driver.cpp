@@ -5,6 +5,7 @@
 #include "engine/parser/noun_phrase_reader.h"
 #include "engine/parser/sentence.h"
 #include "engine/parser/tokenizer.h"
+#include "engine/script/arithmetic.h"
 #include "engine/script/cell_names.h"
 #include "engine/script/clock.h"
 #include "engine/script/dispatch_action.h"
@@ -142,7 +143,7 @@ void passGameTime(Engine& engine) {
         if (programEnding(engine)) return;
     }
     markSeenObjects(engine);
-    world.scene.turnCounter += 1;
+    world.scene.turnCounter = arithmetic::plus(world.scene.turnCounter, 1);
     advanceClock(engine, 0, byteVariable(engine, minutesPerTurnVariable));
     takeEndOfTurnImage(engine);
 }

@@ -1,6 +1,7 @@
 #include "engine/session/system_commands.h"
 
 #include "engine/engine.h"
+#include "engine/script/arithmetic.h"
 #include "engine/script/clock.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/inventory.h"
@@ -67,7 +68,7 @@ void restore(Engine& engine) {
     if (!restoreGame(engine, *fileName) || byteVariable(engine, parseErrorVariable) != 0) return;
     freeUndo(engine);
     dispatchAction(engine, lookAction);
-    engine.world.scene.turnCounter += 1;
+    engine.world.scene.turnCounter = arithmetic::plus(engine.world.scene.turnCounter, 1);
     advanceClock(engine, 0, 1);
 }
 

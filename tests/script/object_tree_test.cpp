@@ -2,6 +2,7 @@
 #include "storykit/story.h"
 #include "tests/support/test_engine.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace rux {
@@ -359,6 +360,9 @@ TEST_F(ObjectTree, ScoreSumsTheCountedEntries) {
     world.roomPoints[3] = 20;
     world.roomPoints[4] = 50; // not a room
     EXPECT_EQ(score(engine), 133);
+    // A base at the largest number (a saved game may hold one) wraps.
+    world.scene.scoreBase = INT32_MAX;
+    EXPECT_EQ(score(engine), INT32_MIN + 32);
 }
 
 } // namespace

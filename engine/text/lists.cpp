@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/text/grammar_tables.h"
+#include "engine/text/markup_reader.h"
 #include "engine/text/noun_phrases.h"
 
 #include <algorithm>
@@ -55,18 +56,6 @@ std::string countedItem(Engine& engine, uint8_t group, int count) {
     }
     item.push_back(caseChoiceClose);
     return item;
-}
-
-int caseOfLetter(char letter) {
-    switch (letter) {
-    case '1':
-    case 'A':
-    case 'a': return 1;
-    case '2':
-    case 'D':
-    case 'd': return 2;
-    default: return 0;
-    }
 }
 
 } // namespace

@@ -45,8 +45,8 @@ uint8_t MarkupReader::objectRef() {
     return last;
 }
 
-int MarkupReader::caseLetter() {
-    switch (next()) {
+int caseOfLetter(char letter) {
+    switch (letter) {
     case '1':
     case 'A':
     case 'a': return 1;

@@ -12,6 +12,10 @@ namespace rux {
 
 class Engine;
 
+// The grammatical case a letter of a markup code names: "1"/"A"/"a"
+// accusative (1), "2"/"D"/"d" dative (2), anything else nominative (0).
+int caseOfLetter(char letter);
+
 class MarkupReader {
   public:
     MarkupReader(Engine& engine, std::string_view text) : engine_(engine), text_(text) {}
@@ -45,8 +49,8 @@ class MarkupReader {
     int32_t valueRef();
     // A selector and a hex pair read as a value, or "*" for the last object.
     uint8_t objectRef();
-    // "1"/"A"/"a" accusative, "2"/"D"/"d" dative, anything else nominative.
-    int caseLetter();
+    // The next character read as a case letter (caseOfLetter).
+    int caseLetter() { return caseOfLetter(next()); }
 
   private:
     Engine& engine_;

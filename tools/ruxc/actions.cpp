@@ -161,10 +161,7 @@ void defineAction(Compilation& c, const Unit& unit) {
             c.error(k.place, "unbekannte Eigenschaft „" + shownText(k.text) + "“");
             ok = false;
         }
-        if (ok)
-            expectLineEnd(c, cursor);
-        else
-            cursor.skipLine();
+        endPropertyLine(c, cursor, ok);
     }
     // Without "excludes", every slot the action neither requires nor allows
     // must stay empty.

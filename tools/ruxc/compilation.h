@@ -156,6 +156,9 @@ void finishStory(Compilation& c);
 // Shared helpers of the passes.
 std::string foldWord(const std::string& word); // lower case, "ß" as "ss"
 bool expectLineEnd(Compilation& c, Cursor& cursor);
+// A property line of an object, room or action ends at its line end; one
+// whose reading failed (already reported) is skipped.
+void endPropertyLine(Compilation& c, Cursor& cursor, bool ok);
 bool readName(Compilation& c, Cursor& cursor, std::string& name, const char* what);
 bool readNumber(Compilation& c, Cursor& cursor, long long& value, long long low, long long high,
                 const char* what);

@@ -61,6 +61,13 @@ bool expectLineEnd(Compilation& c, Cursor& cursor) {
     return false;
 }
 
+void endPropertyLine(Compilation& c, Cursor& cursor, bool ok) {
+    if (ok)
+        expectLineEnd(c, cursor);
+    else
+        cursor.skipLine();
+}
+
 bool readName(Compilation& c, Cursor& cursor, std::string& name, const char* what) {
     const Token& t = cursor.peek();
     if (t.kind != TokenKind::Word) {

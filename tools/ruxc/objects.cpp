@@ -162,10 +162,7 @@ void objectLine(Compilation& c, Cursor& cursor, rux::storykit::StoryObject& o, i
         c.error(keyword.place, "unbekannte Eigenschaft „" + shownText(k) + "“");
         ok = false;
     }
-    if (ok)
-        expectLineEnd(c, cursor);
-    else
-        cursor.skipLine();
+    endPropertyLine(c, cursor, ok);
 }
 
 } // namespace

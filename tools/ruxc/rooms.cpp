@@ -102,10 +102,7 @@ void defineRoom(Compilation& c, const Unit& unit) {
             c.error(k.place, "unbekannte Eigenschaft „" + shownText(k.text) + "“");
             ok = false;
         }
-        if (ok)
-            expectLineEnd(c, cursor);
-        else
-            cursor.skipLine();
+        endPropertyLine(c, cursor, ok);
     }
 }
 

@@ -74,7 +74,13 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
                             "sage \"hallo\"\n"
                             "schließ die tür mit dem schlüssel auf\n"
                             "öffne die tür\n"
+                            "lass den schlüssel fallen\n"
                             "n\n"
+                            "n\n"
+                            "öffne den schrank\n"
+                            "nimm die lampe\n"
+                            "leg die lampe in den schrank\n"
+                            "s\n"
                             "o\n"
                             "johann, schieb das regal\n"
                             "johann, spring\n";
@@ -96,6 +102,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
         {"restored", "Spielstand erfolgreich geladen."},
         {"the key carried after the restore", "den Messingschlüssel"},
         {"help right after another action", "Gib deine Befehle als kurze deutsche"},
+        {"dropped with \"lass ... fallen\"", "Du legst den Messingschlüssel ab."},
+        {"a container takes back what came out of it", "Du legst die Taschenlampe in den Küchenschrank."},
         {"a missing person asked for", "Wem möchtest du etwas sagen?"},
         {"an order refused for want of a coin", "Für eine kleine Anerkennung täte ich das gern."},
         {"an order the servant will not take", "Das gehört nicht zu meinen Pflichten."},

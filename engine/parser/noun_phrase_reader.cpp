@@ -4,9 +4,9 @@
 #include "engine/parser/object_set_ops.h"
 #include "engine/parser/vocabulary.h"
 #include "engine/parser/word_forms.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/reach_checks.h"
-#include "engine/script/cell_names.h"
 #include "engine/text/case_functions.h"
 #include "engine/text/grammar_tables.h"
 #include "engine/text/name_preparation.h"
@@ -153,6 +153,7 @@ PronounReading readPronoun(Engine& engine, PhraseReading& r, NounPhrase& target)
         const Antecedent& a = parser.antecedents[index];
         r.nouns.insert(a.object);
         r.phraseGender = a.gender;
+        target.antecedent = a.object;
         target.text = " \"" + std::string(word) + "\" (" +
                       definitePhrase(engine, a.object, accusativeCase) + ")";
         return PronounReading::Antecedent;

@@ -66,6 +66,7 @@ struct NounPhrase {
     uint8_t count = 0;                   // a count typed with the phrase ("drei Münzen")
     std::string text;                    // the phrase as recognised, for questions and messages
     int32_t number = 0;                  // value of a count or number string
+    uint8_t antecedent = 0;              // the object a pronoun stood for, else 0
 };
 
 // Object lists ("nimm lampe und schwert") and the "ausser" list share

@@ -57,8 +57,11 @@ bool inAnyFlag(const World& world, uint8_t object, std::initializer_list<uint8_t
                        [&](uint8_t flag) { return world.objectFlag(flag, object); });
 }
 
-// "kein" with its ending and the phrase's words, for "there is none".
+// "kein" with its ending and the phrase's words, for "there is none". A
+// pronoun names its antecedent instead: «keinen Ohrensessel», not the
+// quoted pronoun with the name in brackets that questions show.
 std::string noneOf(Engine& engine, const NounPhrase& phrase) {
+    if (phrase.antecedent != 0) return negatedPhrase(engine, phrase.antecedent, accusative);
     std::string text = "kein";
     text += keinEnding(phrase.gender, accusative);
     prepareName(engine, phrase.text, 0, phrase.gender, styleAfterIndefinite, accusative, text);

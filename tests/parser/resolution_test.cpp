@@ -108,6 +108,10 @@ TEST_F(Resolution, NoneFitsGivesKeinOrNichtsDergleichen) {
     engine->world.objects[w.redBall].holder = 2;
     resolveIt(phrase({w.redBall}, 1, " rot^ Ball"));
     EXPECT_EQ(engine->text.phraseText, "keinen roten Ball");
+    NounPhrase pronoun = phrase({w.redBall}, 1, " \"ihn\" (den roten Ball)");
+    pronoun.antecedent = w.redBall;
+    resolveIt(pronoun);
+    EXPECT_EQ(engine->text.phraseText, "keinen roten Ball");
     resolveIt(phrase({253}, 2, ""));
     EXPECT_EQ(engine->text.phraseText, "nichts dergleichen");
 }

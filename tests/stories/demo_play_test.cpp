@@ -83,7 +83,11 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
                             "s\n"
                             "o\n"
                             "johann, schieb das regal\n"
-                            "johann, spring\n";
+                            "johann, spring\n"
+                            "setz dich in den sessel\n"
+                            "steh auf\n"
+                            "w\n"
+                            "nimm ihn\n";
     const std::string out = play(input);
     std::filesystem::remove_all(folder);
 
@@ -108,6 +112,7 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
         {"a missing person asked for", "Wem möchtest du etwas sagen?"},
         {"an order refused for want of a coin", "Für eine kleine Anerkennung täte ich das gern."},
         {"an order the servant will not take", "Das gehört nicht zu meinen Pflichten."},
+        {"a pronoun for something out of sight", "Du siehst hier keinen Ohrensessel."},
     };
     for (const Reply& reply : replies)
         EXPECT_NE(out.find(reply.text), std::string::npos) << reply.what << "\n" << out;

@@ -45,6 +45,9 @@ void resolveCommand(Engine& engine) {
         std::swap(p.command.firstPhrase, p.command.secondPhrase);
     }
     command.object2 = resolveSlot(engine, action.slotSource[2], action.slotKind[2], 2);
+    // A refusal or question about the second object is the whole answer:
+    // «gib mir alles» must not add a second complaint about "alles".
+    if (parseError(engine) != 0) return;
     const uint8_t firstSource = action.slotSource[1];
     const uint8_t firstKind = action.slotKind[1];
     const bool fromMainObject = firstSource == slotCode::firstObject;

@@ -12,12 +12,28 @@ namespace {
 
 constexpr char quote = '"';
 
+// German quotation marks typed or pasted („…“, »…«, «…») open and close a
+// quoted passage just as the plain double quote does; otherwise they would
+// stick to the words and make them unknown.
+bool isQuote(char c) {
+    switch (static_cast<unsigned char>(c)) {
+    case '"':
+    case 0x84: // „
+    case 0x93: // “
+    case 0x94: // ”
+    case 0xAB: // «
+    case 0xBB: // »
+        return true;
+    default: return false;
+    }
+}
+
 bool isPunctuation(char c) {
     return c == '!' || c == ',' || c == '.' || c == ':' || c == '?';
 }
 
 bool isSeparator(char c) {
-    return c == ' ' || c == quote || isPunctuation(c);
+    return c == ' ' || isQuote(c) || isPunctuation(c);
 }
 
 // Column and extent are kept as bytes; a longer line stops counting at 255.
@@ -56,12 +72,12 @@ void splitLine(ParserState& parser, const std::string& line, Spans& spans) {
     };
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char ch = line[i];
-        if (ch == quote && !quoted) {
+        if (isQuote(ch) && !quoted) {
             startToken(i);
             if (current) words.slots[words.wordCount].text.assign(1, quote);
             grow();
             quoted = true;
-        } else if (ch == quote) {
+        } else if (isQuote(ch)) {
             quoted = false;
             grow();
         } else if (quoted) {

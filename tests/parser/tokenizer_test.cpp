@@ -53,6 +53,12 @@ TEST(Tokenizer, AQuotedPassageIsOneToken) {
     EXPECT_EQ(f.parser().words.slots[2].text.front(), '"');
     EXPECT_EQ(f.parser().words.slots[2].extent, 19);
     EXPECT_EQ(f.parser().quotedText, "Hallo, wie geht's");
+    // German quotation marks, typed or pasted, quote just the same.
+    for (const char* line : {"sage „Guten Tag“ hans", "sage »Guten Tag« hans"}) {
+        f.type(line);
+        EXPECT_EQ(f.parser().words.wordCount, 3) << line;
+        EXPECT_EQ(f.parser().quotedText, "Guten Tag") << line;
+    }
     f.type("sage \"offen");
     EXPECT_EQ(f.parser().quotedText, "offen");
     f.type("warte");

@@ -87,7 +87,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
                             "setz dich in den sessel\n"
                             "steh auf\n"
                             "w\n"
-                            "nimm ihn\n";
+                            "nimm ihn\n"
+                            "gib mir alles\n";
     const std::string out = play(input);
     std::filesystem::remove_all(folder);
 
@@ -116,6 +117,8 @@ TEST(DemoStory, WrongAndOddCommandsGetTheirReplies) {
     };
     for (const Reply& reply : replies)
         EXPECT_NE(out.find(reply.text), std::string::npos) << reply.what << "\n" << out;
+    // One refusal per command: the person refused, "alles" not complained of.
+    EXPECT_NE(out.find("> gib mir alles\nDas geht nicht!\n"), std::string::npos) << out;
 }
 
 } // namespace

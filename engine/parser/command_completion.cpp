@@ -10,6 +10,8 @@
 #include "engine/script/interpreter.h"
 #include "engine/text/case_functions.h"
 
+#include <array>
+#include <string>
 #include <utility>
 
 namespace rux {
@@ -28,6 +30,38 @@ constexpr uint8_t allowsAll = 16;
 const ActionRecord& matched(const Engine& engine) {
     static const ActionRecord none;
     return matchedRecord(engine) != nullptr ? *matchedRecord(engine) : none;
+}
+
+// A plural phrase naming like objects, «die Münzen»: at least two of its
+// objects belong to one group.
+bool namesLikeObjects(const World& world, const NounPhrase& phrase) {
+    if (phrase.gender != 0 || phrase.count != 0 || phrase.antecedent != 0) return false;
+    std::array<bool, 256> seen{};
+    for (int n = 1; n <= world.countedObjects(); ++n) {
+        if (!phrase.objects.contains(static_cast<uint8_t>(n))) continue;
+        const uint8_t group = world.objects[n].group;
+        if (group == 0) continue;
+        if (seen[group]) return true;
+        seen[group] = true;
+    }
+    return false;
+}
+
+// «leg die Münzen hin» means every coin at hand, as «alle Münzen» does,
+// when there are two or more of them; with fewer the phrase names one
+// object as usual, and nothing is left of the attempt.
+bool resolvePluralAsAll(Engine& engine, uint8_t kind, uint8_t container) {
+    ParserState& p = engine.parser;
+    if (!namesLikeObjects(engine.world, p.command.firstPhrase)) return false;
+    const uint8_t listCount = p.command.objectListCount;
+    const std::string phraseText = engine.text.phraseText;
+    p.command.objectListCount = 0;
+    if (resolveAll(engine, kind, container) && p.command.objectListCount >= 2) return true;
+    p.command.objectListCount = listCount;
+    engine.text.phraseText = phraseText;
+    engine.world.command.object1 = 0;
+    parseError(engine) = 0;
+    return false;
 }
 
 } // namespace
@@ -70,7 +104,8 @@ void resolveCommand(Engine& engine) {
             resolveCount(engine, firstKind, command.object2);
         else
             parseError(engine) = 6;
-    } else {
+    } else if (!(fromMainObject && (firstKind & allowsAll) != 0 &&
+                 resolvePluralAsAll(engine, firstKind, command.object2))) {
         command.object1 = resolveSlot(engine, firstSource, firstKind, 1);
     }
     command.object3 = resolveSlot(engine, action.slotSource[3], action.slotKind[3], 3);

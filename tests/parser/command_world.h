@@ -69,6 +69,7 @@ struct CommandWorld {
         door = story.addObject(thing(cp("Tür"), 2, {cp("tür")}), Kind::Fixed);
         StoryObject coins = thing(cp("Münze"), 2, {cp("münze")});
         coins.pluralName = cp("Münzen");
+        coins.nouns.push_back({cp("münzen"), 0});
         coins.holder = 0;
         const uint8_t coinClass = story.addObject(coins, Kind::Extra);
         story.objects[coin1 - 1].base = coinClass;

@@ -108,6 +108,22 @@ TEST_F(WholeCommand, ListsAndAllesAusser) {
     EXPECT_EQ(error(), 8);
 }
 
+TEST_F(WholeCommand, APluralOfLikeObjectsMeansEveryOneAtHand) {
+    type("nimm die Münzen");
+    EXPECT_EQ(error(), 0) << output();
+    EXPECT_EQ(list(), (std::vector<uint8_t>{w.coin1, w.coin2}));
+    // Eating takes one object only; the plural then names one coin.
+    type("iss die Münzen");
+    EXPECT_EQ(error(), 0) << output();
+    EXPECT_EQ(slots().object1, w.coin1);
+    // With one coin at hand there is no list.
+    engine->world.objects[w.coin2].holder = 2;
+    type("nimm die Münzen");
+    EXPECT_EQ(error(), 0) << output();
+    EXPECT_TRUE(list().empty());
+    EXPECT_EQ(slots().object1, w.coin1);
+}
+
 TEST_F(WholeCommand, DisambiguationAnsweredOnTheNextLine) {
     type("nimm den Ball");
     EXPECT_EQ(error(), 42);

@@ -14,6 +14,14 @@ inline constexpr int undoSlotCount = 12;
 
 using StateImage = std::vector<uint8_t>;
 
+// The objects of a turn's command. An image keeps the command's action but
+// not its objects; the undo message names them from here.
+struct CommandObjects {
+    uint8_t object1 = 0;
+    uint8_t object2 = 0;
+    uint8_t object3 = 0;
+};
+
 struct SaveState {
     // Bytes of an image as stored in a saved game, reserved room included.
     std::size_t stateSize = 0;
@@ -25,11 +33,13 @@ struct SaveState {
     bool unsavedProgress = false;
 
     StateImage initialImage;
-    StateImage fileImage; // the end of the last turn
+    StateImage fileImage;       // the end of the last turn
+    CommandObjects fileObjects; // that turn's command objects
 
     // Undo images kept as a ring, so that a new turn moves no image: the most
     // recent one is at undoNewest, older ones follow it.
     std::array<StateImage, undoSlotCount> undoImages;
+    std::array<CommandObjects, undoSlotCount> undoObjects;
     int undoNewest = 0;
     int undoCount = 0;
 };

@@ -112,6 +112,7 @@ bool applySavedGame(Engine& engine, const std::vector<uint8_t>& bytes) {
         return false;
     }
     engine.saves.fileImage.assign(image.begin(), image.end());
+    engine.saves.fileObjects = {};
     return true;
 }
 

@@ -193,6 +193,7 @@ void takeInitialImage(Engine& engine) {
     saves.initialImage.assign(saves.usedSize, 0);
     writeStateImage(engine, saves.initialImage);
     saves.fileImage = saves.initialImage;
+    saves.fileObjects = {};
     saves.imagesTaken = true;
 }
 
@@ -201,6 +202,11 @@ void takeEndOfTurnImage(Engine& engine) {
     if (!saves.imagesTaken) return;
     saves.fileImage.resize(saves.usedSize);
     writeStateImage(engine, saves.fileImage);
+    // A command on several objects is named by its verb alone.
+    const CommandSlots& c = engine.world.command;
+    saves.fileObjects = engine.parser.command.objectListCount == 0
+                            ? CommandObjects{c.object1, c.object2, c.object3}
+                            : CommandObjects{};
 }
 
 void restoreInitialImage(Engine& engine) {

@@ -1,9 +1,9 @@
 #include "engine/session/system_action.h"
 
 #include "engine/engine.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/dispatch_action.h"
 #include "engine/script/interpreter.h"
-#include "engine/script/cell_names.h"
 #include "engine/session/standard_actions.h"
 
 namespace rux {

@@ -29,6 +29,7 @@ void saveUndo(Engine& engine) {
     // taken, that is the oldest image's.
     saves.undoNewest = (saves.undoNewest + undoSlotCount - 1) % undoSlotCount;
     saves.undoImages[saves.undoNewest].assign(saves.fileImage.begin(), saves.fileImage.end());
+    saves.undoObjects[saves.undoNewest] = saves.fileObjects;
     if (saves.undoCount < undoSlotCount) ++saves.undoCount;
 }
 
@@ -41,15 +42,17 @@ void undoTurn(Engine& engine) {
     World& world = engine.world;
     const uint8_t roomBefore = world.scene.currentRoom;
     // The end image of the last turn brings back that turn's command, which
-    // the message names.
+    // the message names with the objects kept beside the image.
     readStateImage(engine, saves.fileImage);
     const CommandSlots& c = world.command;
-    engine.text.phraseText =
-        commandPhrase(engine, c.action, c.object1, c.object2, c.object3, c.direction, 0);
+    const CommandObjects& undone = saves.fileObjects;
+    engine.text.phraseText = commandPhrase(engine, c.action, undone.object1, undone.object2,
+                                           undone.object3, c.direction, 0);
 
     StateImage& newest = saves.undoImages[saves.undoNewest];
     saves.fileImage.swap(newest);
     newest.clear();
+    saves.fileObjects = saves.undoObjects[saves.undoNewest];
     saves.undoNewest = slotAfter(saves.undoNewest);
     --saves.undoCount;
     readStateImage(engine, saves.fileImage);

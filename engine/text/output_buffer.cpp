@@ -15,9 +15,14 @@ namespace {
 // the line is full onto the line: the most common piece needs no more
 // wrapping than that.
 void appendWholeRun(OutputBuffer& out, std::string_view text, const RunScan& run) {
-    out.screenLines[out.currentLine].append(text);
+    std::string& line = out.screenLines[out.currentLine];
+    if (run.lastBreak != kNoPosition) {
+        out.breakWidth = run.widthAtBreak;
+        out.lineBreakByte = static_cast<unsigned char>(text[run.lastBreak]);
+        out.lineBreakPosition = line.size() + run.lastBreak;
+    }
+    line.append(text);
     out.lineWidth = run.width;
-    if (run.lastBreak != kNoPosition) out.breakWidth = run.widthAtBreak;
 }
 
 // Puts a report left by the transcript writer on lines of its own.
@@ -111,6 +116,7 @@ void clearScreen(Engine& engine, ScreenStart start) {
     out.screenLines.clear();
     out.currentLine = start == ScreenStart::Top ? 1 : out.visibleLines;
     out.lineWidth = 0;
+    out.lineBreakByte = -1;
     out.logs.clearOutputLog();
     out.linesSincePrompt = 0;
 }

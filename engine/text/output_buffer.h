@@ -102,8 +102,13 @@ struct OutputBuffer {
     int visibleLines = kDefaultVisibleLines; // 1..kMaxScreenLines
     int lineWidth = 0;                       // pixels on the current line
     int breakWidth = 0;                      // lineWidth at the last break opportunity
-    int wrapWidth = kDefaultWrapWidth;       // pixels available for text, at least 1
-    StyleWidths charWidths;                  // normal, bold, input
+    // The last break opportunity on the current line (-1: none yet) and
+    // where its byte stands, so that a word whose pieces arrive one by one
+    // («Ding» and then «,») still moves to the next line whole.
+    int lineBreakByte = -1;
+    std::size_t lineBreakPosition = 0;
+    int wrapWidth = kDefaultWrapWidth; // pixels available for text, at least 1
+    StyleWidths charWidths;            // normal, bold, input
     uint8_t currentStyle = kNormalStyle;
     int linesSincePrompt = 1; // lines started since the player last let the prompt go
     bool atParagraphStart = false;

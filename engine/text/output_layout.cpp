@@ -16,6 +16,7 @@ void setLayout(Engine& engine, const OutputLayout& layout) {
     out.currentLine = out.visibleLines;
     out.lineWidth = 0;
     out.breakWidth = 0;
+    out.lineBreakByte = -1;
     out.currentStyle = kNormalStyle;
     // An open prompt or key question stays open: the window may be resized
     // while it waits, and closing it is the wait's own business.

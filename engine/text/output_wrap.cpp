@@ -43,6 +43,7 @@ bool startNewLine(Engine& engine) {
     }
     out.screenLines[out.currentLine].clear();
     out.lineWidth = 0;
+    out.lineBreakByte = -1;
     return true;
 }
 
@@ -75,6 +76,7 @@ class PieceWrapper {
                 pendingBreak_ = byte;
                 breakPosition_ = wordStart_ = line_->size();
                 out_.breakWidth = out_.lineWidth;
+                noteLineBreak();
             } else if (kind == ByteKind::LineEnd) {
                 if (!endLine()) return;
             } else if (kind == ByteKind::Style) {
@@ -98,9 +100,26 @@ class PieceWrapper {
             breakPosition_ = runPosition + (run.lastBreak - from);
             wordStart_ = breakPosition_ + 1;
             out_.breakWidth = run.widthAtBreak;
+            noteLineBreak();
         }
         out_.lineWidth = run.width;
         return run.end;
+    }
+
+    void noteLineBreak() {
+        out_.lineBreakByte = pendingBreak_;
+        out_.lineBreakPosition = breakPosition_;
+    }
+
+    // Whether the piece continues a word that earlier pieces began after
+    // the line's last break opportunity.
+    bool continuesEarlierWord() const {
+        if (pendingBreak_ != kNoBreak || out_.lineBreakByte == kNoBreak) return false;
+        const std::size_t wordStart =
+            out_.lineBreakPosition + (out_.lineBreakByte == kSoftHyphen ? 0 : 1);
+        // A soft hyphen that ended an earlier piece breaks there with its "-".
+        const bool fromBreak = out_.lineBreakByte == kSoftHyphen && wordStart == wordStart_;
+        return (wordStart < wordStart_ || fromBreak) && wordStart_ <= line_->size();
     }
 
     bool endLine() {
@@ -109,17 +128,25 @@ class PieceWrapper {
         return continueOnNewLine();
     }
 
-    // The line is full. It normally ends at the pending break byte, or before
-    // this piece when the piece has none yet; a hyphen or soft hyphen there
-    // shows as "-". A word that fills the whole line by itself is cut before
+    // The line is full. It normally ends at the pending break byte; when the
+    // piece has none yet, at the line's last break opportunity if the piece
+    // continues a word begun there, else before this piece. A hyphen or soft
+    // hyphen there shows as "-". A word that fills the whole line by itself is cut before
     // the byte that no longer fits, so no line is left empty or overlong.
     bool overflow() {
         // The last byte of the line is the one that filled it.
         const auto lastByte = static_cast<unsigned char>(line_->back());
         const int lastByteWidth = out_.charWidths[out_.currentStyle - 1][lastByte];
-        const bool hasBreak = pendingBreak_ != kNoBreak;
-        const int keptWidth = hasBreak ? out_.breakWidth : widthBeforePiece_;
-        std::size_t cut = hasBreak ? breakPosition_ : wordStart_;
+        if (continuesEarlierWord()) {
+            // The word began in an earlier piece: it moves from the line's
+            // last break opportunity on, rather than being split.
+            pendingBreak_ = out_.lineBreakByte;
+            breakPosition_ = out_.lineBreakPosition;
+            wordStart_ = breakPosition_ + (pendingBreak_ == kSoftHyphen ? 0 : 1);
+        }
+        const bool breakFound = pendingBreak_ != kNoBreak;
+        const int keptWidth = breakFound ? out_.breakWidth : widthBeforePiece_;
+        std::size_t cut = breakFound ? breakPosition_ : wordStart_;
         std::size_t carryFrom = wordStart_;
         int carriedWidth = out_.lineWidth - keptWidth;
         bool showHyphen = pendingBreak_ == kHyphen || pendingBreak_ == kSoftHyphen;

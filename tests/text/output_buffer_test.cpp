@@ -79,13 +79,13 @@ TEST_F(OutputTest, SoftHyphenShowsOnlyWhereTheLineBreaks) {
     EXPECT_EQ(lines(), (Lines{cp("Die Türschloss")}));
 }
 
-TEST_F(OutputTest, SoftHyphenAsAPieceOfItsOwnBreaksWithoutAHyphenSign) {
+TEST_F(OutputTest, SoftHyphenAsAPieceOfItsOwnShowsItsHyphenWhereTheLineBreaks) {
     layout(10);
     out(cp("Die Tür"));
     out("\xAD");
     EXPECT_EQ(engine().output.breakWidth, 7);
     out("schloss ist zu");
-    EXPECT_EQ(lines(), (Lines{cp("Die Tür"), "schloss", "ist zu"}));
+    EXPECT_EQ(lines(), (Lines{cp("Die Tür-"), "schloss", "ist zu"}));
 }
 
 TEST_F(OutputTest, HyphenStaysAtTheEndOfTheLine) {
@@ -137,13 +137,31 @@ TEST_F(OutputTest, LongRunsBreakAtTheLastOpportunityBeforeTheOverflow) {
     EXPECT_EQ(lines(), (Lines{"\2fett und noch\1", "\2fetter\1 normal"}));
 }
 
-TEST_F(OutputTest, WordInSeveralPiecesBreaksWhereAPieceOverflows) {
-    layout(10);
-    out("Das ");
-    out("Haus");
-    out(cp("türschild"));
-    EXPECT_EQ(lines(), (Lines{"Das Haus", cp("türschild")}));
-    EXPECT_EQ(engine().output.lineWidth, 9);
+// A word that arrives in pieces (a name, then the comma of a list) moves to
+// the next line whole, as it would in one piece: no line starts with the
+// comma, no compound is split without a hyphen.
+TEST_F(OutputTest, WordInSeveralPiecesWrapsLikeTheWholeWord) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"Das ", "Haus", cp("türschild")},
+        {"ein Ding, ein Ding", ", ein Ding"},
+        {"Nord-", "west", "wind weht"},
+        {"Das Tor\xAD", "schloss ist zu"},
+        {"Ein \2fett", "es\1 Wort", ", das hier"},
+    };
+    for (const auto& pieces : cases) {
+        std::string whole;
+        layout(10);
+        for (const std::string& piece : pieces) {
+            out(piece);
+            whole += piece;
+        }
+        const Lines inPieces = lines();
+        const int width = engine().output.lineWidth;
+        layout(10);
+        out(whole);
+        EXPECT_EQ(inPieces, lines()) << whole;
+        EXPECT_EQ(width, engine().output.lineWidth) << whole;
+    }
 }
 
 TEST_F(OutputTest, StylesAreClosedAndReopenedAtEveryLineEnd) {

@@ -41,8 +41,9 @@ TEST(RuxdumpPreview, FormatsMarkupAndWrapsAtTheWidth) {
     // Each markup result is a piece of its own: the verb "ist" overflows as a
     // whole and the line keeps the space that an earlier piece left.
     EXPECT_EQ(preview(3, 1, 20), "Hier steht eine\nhelle Lampe. Sie \nist sehr sch\xC3\xB6n. \n");
-    // Soft hyphens that arrive as pieces of their own break without a sign.
-    EXPECT_EQ(preview(3, 3, 6), "Ein\nfach\nheit \n");
+    // Soft hyphens that arrive as pieces of their own show their hyphen
+    // where the line breaks.
+    EXPECT_EQ(preview(3, 3, 6), "Ein-\nfach-\nheit \n");
 }
 
 TEST(RuxdumpPreview, StartsInRoomOneAndListsEveryVariant) {

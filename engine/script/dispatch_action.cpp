@@ -1,9 +1,9 @@
 #include "engine/script/dispatch_action.h"
 
 #include "engine/engine.h"
+#include "engine/script/cell_names.h"
 #include "engine/script/interpreter.h"
 #include "engine/script/object_tree.h"
-#include "engine/script/cell_names.h"
 #include "engine/session/system_action.h"
 
 namespace rux {
@@ -74,6 +74,7 @@ void runSecondObject(Engine& engine, int k, uint8_t secondObjectAction) {
 // once the game has ended.
 void runVisibleObjects(Engine& engine, int k, bool onlyWhileGameRuns) {
     World& world = engine.world;
+    engine.machine.chargeObjectWalk(world.counts.fixedCount);
     for (int o = 1; o <= world.counts.fixedCount; ++o) {
         const auto object = static_cast<uint8_t>(o);
         if (!isVisible(engine, object)) continue;

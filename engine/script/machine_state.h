@@ -4,6 +4,7 @@
 
 #include "engine/world/world.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -61,6 +62,11 @@ struct MachineState {
     bool endlessLoopReported = false;
 
     uint64_t randomState = 0x9E3779B97F4A7C15ull; // reseeded from the clock at engine start
+
+    // Work that visits every object (each dispatch of an action does) counts
+    // against the budget as one jump per object: a loop around it is ended
+    // about as soon as a plain loop is, not after hours.
+    void chargeObjectWalk(int objects) { jumpsLeft = std::max<int64_t>(jumpsLeft - objects, 0); }
 
     // The local addressed by operand index 248..255 in the innermost call.
     uint8_t& local(uint8_t index) { return frames[callDepth][255 - index]; }

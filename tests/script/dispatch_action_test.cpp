@@ -283,5 +283,23 @@ TEST(SystemAction, DoesNothingWhileTheAbortFlagIsSet) {
     EXPECT_EQ(trace(r), "");
 }
 
+// Every dispatch visits each object, and counts as that many jumps: a story
+// looping over a dispatch is stopped as soon as a plain loop would be.
+TEST(DispatchAction, ALoopOfDispatchesEndsWithinTheJumpBudget) {
+    DispatchWorld w;
+    StoryObject thing;
+    thing.holder = 1;
+    for (int i = 0; i < 200; ++i)
+        w.story.addObject(thing, Story::ObjectKind::Fixed);
+    Assembler loop;
+    loop.while_(cond(always())).callAction(storyAction).add(longVar(10), num(1)).end();
+    w.story.routines = {loop.finish()};
+    test::ScriptRunner r = w.load();
+    r.engine().machine.jumpLimit = 100'000;
+    r.run();
+    EXPECT_LE(r.longVar(10), 100'000 / 200);
+    EXPECT_EQ(r.output().find("[Fehler: Endlosschleife abgebrochen"), 0u) << r.output();
+}
+
 } // namespace
 } // namespace rux

@@ -229,7 +229,12 @@ INSTANTIATE_TEST_SUITE_P(
             " end\n end\n end\n end\n end\n end\n end\n end\n end\n end\n end\n end\nend\n",
             "16:2: error: zu tief verschachtelt"},
         ErrorCase{"routine r\n  if counter = 1 and (counter = 2)\n  end\nend\n",
-                  "5:22: error: hier fehlt ein Wert"}));
+                  "5:22: error: hier fehlt ein Wert"},
+        // Declarations without a usable name are reported, not compiled.
+        ErrorCase{"array \"Leer\"\n", "4:7: error: hier fehlt ein Name"},
+        ErrorCase{"messagevar 7\n", "4:12: error: hier fehlt ein Name"},
+        ErrorCase{"text \"Leer\" \"x\"\n", "4:6: error: hier fehlt ein Name"},
+        ErrorCase{"direction \"x\" \"a\" \"b\"\n", "4:11: error: hier fehlt ein Name"}));
 
 TEST(RuxcErrors, EveryErrorIsReportedInOneRun) {
     const auto result = compile({{"main.vxs", "room a\n  exit up b\nend\nroom a\nend\n"

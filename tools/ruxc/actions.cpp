@@ -187,7 +187,9 @@ void defineRoutine(Compilation& c, const Unit& unit) {
     const bool everyTurn = cursor.acceptWord("everyturn");
     expectLineEnd(c, cursor);
     rux::storykit::Code code = ScriptCompiler(c).compileBody(cursor);
-    if (!s) return;
+    const SymbolKind kind =
+        unit.keyword == "routine" ? SymbolKind::Routine : SymbolKind::TextRoutine;
+    if (!s || s->kind != kind || s->number < 1) return;
     if (unit.keyword == "routine" && s->number == 1) c.hasStartRoutine = true;
     if (everyTurn) {
         if (unit.keyword == "routine")

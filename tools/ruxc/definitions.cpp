@@ -19,6 +19,13 @@ std::string declaredName(Cursor& cursor) {
     return name;
 }
 
+// The symbol a definition line declared, or none when its name was not
+// usable there (the declaring pass has reported why already).
+const Symbol* definedSymbol(Compilation& c, const std::string& name, SymbolKind kind) {
+    const Symbol* s = c.symbols.find(name);
+    return s != nullptr && s->kind == kind && s->number >= 1 ? s : nullptr;
+}
+
 // Words longer than 12 characters are cut, as the parser cuts typed words.
 bool checkWord(Compilation& c, std::string& word, const SourcePlace& place) {
     if (word.empty()) {
@@ -31,7 +38,11 @@ bool checkWord(Compilation& c, std::string& word, const SourcePlace& place) {
 
 void defineVariable(Compilation& c, Cursor& cursor, const Unit& unit) {
     const std::string name = declaredName(cursor);
-    const Symbol* s = c.symbols.find(name);
+    const SymbolKind kind = unit.keyword == "byte"        ? SymbolKind::ByteVariable
+                            : unit.keyword == "long"      ? SymbolKind::LongVariable
+                            : unit.keyword == "objectvar" ? SymbolKind::ObjectVariable
+                                                          : SymbolKind::RoomVariable;
+    const Symbol* s = definedSymbol(c, name, kind);
     if (!s) return;
     long long value = 0;
     if (cursor.acceptSymbol("=")) {
@@ -117,7 +128,8 @@ void defineLine(Compilation& c, const Unit& unit) {
         *fields[number - 17] = static_cast<uint8_t>(value);
     } else if (k == "direction") {
         const std::string name = cursor.next().text;
-        const Symbol* s = c.symbols.find(name);
+        const Symbol* s = definedSymbol(c, name, SymbolKind::Direction);
+        if (!s) return;
         std::string shortName, longName;
         if (!readString(c, cursor, shortName, "die Kurzform") ||
             !readString(c, cursor, longName, "die Langform"))
@@ -194,7 +206,8 @@ void defineLine(Compilation& c, const Unit& unit) {
         c.symbols.setNumber(name, c.longConstant(static_cast<int32_t>(value), keyword.place));
     } else if (k == "messagevar") {
         const std::string name = declaredName(cursor);
-        const Symbol* s = c.symbols.find(name);
+        const Symbol* s = definedSymbol(c, name, SymbolKind::MessageVariable);
+        if (!s) return;
         rux::TextRef ref;
         if (cursor.acceptSymbol("=") && !readTextRef(c, cursor, ref)) return;
         if (story.messageVariables.size() < static_cast<std::size_t>(s->number))
@@ -202,7 +215,8 @@ void defineLine(Compilation& c, const Unit& unit) {
         story.messageVariables[s->number - 1] = ref;
     } else if (k == "array") {
         const std::string name = declaredName(cursor);
-        const Symbol* s = c.symbols.find(name);
+        const Symbol* s = definedSymbol(c, name, SymbolKind::ByteArray);
+        if (!s) return;
         long long dims[3] = {1, 1, 1};
         for (int d = 0; d < 3 && !cursor.atLineEnd(); ++d)
             if (!readNumber(c, cursor, dims[d], 1, d == 0 ? 256 : 255, "eine Größe")) return;
@@ -219,7 +233,8 @@ void defineLine(Compilation& c, const Unit& unit) {
         declaredName(cursor);
     } else if (k == "text") {
         const std::string name = declaredName(cursor);
-        const Symbol* s = c.symbols.find(name);
+        const Symbol* s = definedSymbol(c, name, SymbolKind::Text);
+        if (!s) return;
         int variant = 0;
         while (!cursor.atLineEnd()) {
             const Token& t = cursor.peek();

@@ -194,6 +194,7 @@ TEST_F(NounPhraseTest, PossessiveFollowsNarrativePerson) {
     const uint8_t rucksack = objectNamed("alt^ Rucksack");
     const uint8_t tasche = objectNamed("Tasche");
     const uint8_t apples = objectFor({"rot^ Äpfel~", 0, 5, Indef, {}});
+    ASSERT_NE(apples, 0);
     struct Case {
         int person; // byte variable 31
         uint8_t object;

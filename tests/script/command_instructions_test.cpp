@@ -10,6 +10,9 @@
 #include "tests/script/script_runner.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace rux {
 namespace {
@@ -41,18 +44,11 @@ TEST(PerformInstruction, ASingleObjectGivesTheInnerActionAFreshTuple) {
     Assembler a;
     a.emit("perform", {num(60), std::vector<Operand>{num(7)}});
     ScriptRunner r = test::runnerFor(a, performStory());
-    r.world().command = {.action = 5, .object1 = 1, .object2 = 2, .object3 = 3, .direction = 4};
+    const CommandSlots outer{.action = 5, .object1 = 1, .object2 = 2, .object3 = 3, .direction = 4};
+    r.world().command = outer;
     r.run();
-    EXPECT_EQ(r.byteVar(40), 7);
-    EXPECT_EQ(r.byteVar(41), 0);
-    EXPECT_EQ(r.byteVar(42), 0);
-    EXPECT_EQ(r.byteVar(43), 0);
-    const CommandSlots& c = r.world().command;
-    EXPECT_EQ(c.action, 5);
-    EXPECT_EQ(c.object1, 1);
-    EXPECT_EQ(c.object2, 2);
-    EXPECT_EQ(c.object3, 3);
-    EXPECT_EQ(c.direction, 4);
+    EXPECT_EQ(r.byteVars(40, 4), (std::vector<int>{7, 0, 0, 0}));
+    EXPECT_EQ(r.world().command, outer) << "the outer command is back";
 }
 
 TEST(PerformInstruction, DirectionOperandsAndSurplusObjects) {
@@ -60,12 +56,8 @@ TEST(PerformInstruction, DirectionOperandsAndSurplusObjects) {
     a.emit("perform",
            {num(60), std::vector<Operand>{num(7), value(15, 5), num(8), num(9), num(10)}});
     a.assign(byteVar(50), num(1));
-    ScriptRunner r = test::runnerFor(a, performStory());
-    r.run();
-    EXPECT_EQ(r.byteVar(40), 7);
-    EXPECT_EQ(r.byteVar(41), 8);
-    EXPECT_EQ(r.byteVar(42), 9);
-    EXPECT_EQ(r.byteVar(43), 5);
+    ScriptRunner r = test::runScript(a, performStory());
+    EXPECT_EQ(r.byteVars(40, 4), (std::vector<int>{7, 8, 9, 5}));
     EXPECT_EQ(r.byteVar(50), 1) << "the code after the instruction runs on";
 }
 
@@ -89,10 +81,8 @@ TEST(CollectInstruction, ListsTheObjectsForWhichTheConditionHolds) {
     Assembler a;
     a.emit("collect", {byteVar(40), cond(objectFlag(byteVar(40), 3))});
     a.assign(byteVar(41), num(1));
-    ScriptRunner r = test::runnerFor(a, collectStory());
-    r.run();
-    EXPECT_EQ(r.byteVar(40), 5) << "fixedCount + 1";
-    EXPECT_EQ(r.byteVar(41), 1);
+    ScriptRunner r = test::runScript(a, collectStory());
+    EXPECT_EQ(r.byteVars(40, 2), (std::vector<int>{5, 1})) << "fixedCount + 1, then on";
     EXPECT_EQ(r.byteVar(1), 2);
     // Ball and Stein, as references the markup prints; the table is fixed.
     EXPECT_EQ(r.engine().text.phraseText, "/u&01\x10 und /u&03\x10");
@@ -102,10 +92,8 @@ TEST(CollectInstruction, WithoutObjectsTheListIsPassedOver) {
     Assembler a;
     a.emit("collect", {byteVar(40), cond(eq(num(1), num(1)))});
     a.assign(byteVar(41), num(1));
-    ScriptRunner r = test::runnerFor(a);
-    r.run();
-    EXPECT_EQ(r.byteVar(40), 1);
-    EXPECT_EQ(r.byteVar(41), 1);
+    ScriptRunner r = test::runScript(a);
+    EXPECT_EQ(r.byteVars(40, 2), (std::vector<int>{1, 1}));
 }
 
 // --- List contents -----------------------------------------------------------
@@ -139,34 +127,28 @@ Story contentsStory(uint8_t boxState) {
     return story;
 }
 
-TEST(ListContentsInstruction, ListsWhatIsInAndOnAnOpenBox) {
-    Assembler a;
-    a.emit("listcontents", {num(2)});
-    ScriptRunner r = test::runnerFor(a, contentsStory(2));
-    r.run();
-    EXPECT_NE(r.output().find("DRIN"), std::string::npos);
-    EXPECT_NE(r.output().find("DRAUF"), std::string::npos);
-}
-
-TEST(ListContentsInstruction, AClosedBoxShowsOnlyWhatIsOnIt) {
-    Assembler a;
-    a.emit("listcontents", {num(2)});
-    ScriptRunner r = test::runnerFor(a, contentsStory(3));
-    r.run();
-    EXPECT_EQ(r.output().find("DRIN"), std::string::npos);
-    EXPECT_NE(r.output().find("DRAUF"), std::string::npos);
-}
-
-TEST(ListContentsInstruction, AHolderCycleEnds) {
-    Story story = contentsStory(2);
-    story.objects[1].holder = 1; // the box lies in the coin that lies in it
-    story.objects[1].relation = 2;
-    story.objectFlags[10] = {1, 2};
-    Assembler a;
-    a.emit("listcontents", {num(2)});
-    ScriptRunner r = test::runnerFor(a, story);
-    r.run();
-    EXPECT_NE(r.output().find("DRIN"), std::string::npos);
+// What is in a box shows only while it is open; a holder cycle ends.
+TEST(ListContentsInstruction, ListsWhatIsInAndOnABox) {
+    Story cycle = contentsStory(2);
+    cycle.objects[1].holder = 1; // the box lies in the coin that lies in it
+    cycle.objects[1].relation = 2;
+    cycle.objectFlags[10] = {1, 2};
+    struct Case {
+        const char* name;
+        Story story;
+        bool showsIn;
+        bool showsOn;
+    };
+    const Case cases[] = {{"open box", contentsStory(2), true, true},
+                          {"closed box", contentsStory(3), false, true},
+                          {"holder cycle", cycle, true, true}};
+    for (const Case& c : cases) {
+        Assembler a;
+        a.emit("listcontents", {num(2)});
+        ScriptRunner r = test::runScript(a, c.story);
+        EXPECT_EQ(r.output().find("DRIN") != std::string::npos, c.showsIn) << c.name;
+        EXPECT_EQ(r.output().find("DRAUF") != std::string::npos, c.showsOn) << c.name;
+    }
 }
 
 // --- Byte arrays -------------------------------------------------------------
@@ -188,11 +170,8 @@ TEST(ArrayInstructions, ThreeDimensionalIndexReadsAndWrites) {
     a.emit("putarray", {1, num(2), num(0), num(1), num(99)});     // 2 + 3 * 2 = 8
     a.emit("getarray", {byteVar(41), 1, num(2), num(0), num(1)});
     a.emit("arrayindex", {byteVar(42), 1, num(2), num(1), num(1)});
-    ScriptRunner r = test::runnerFor(a, arrayStory());
-    r.run();
-    EXPECT_EQ(r.byteVar(40), 20);
-    EXPECT_EQ(r.byteVar(41), 99);
-    EXPECT_EQ(r.byteVar(42), 11);
+    ScriptRunner r = test::runScript(a, arrayStory());
+    EXPECT_EQ(r.byteVars(40, 3), (std::vector<int>{20, 99, 11}));
 }
 
 TEST(ArrayInstructions, TheIndexIsSixteenBitsAndOnlyItsLowByteSelects) {
@@ -200,8 +179,7 @@ TEST(ArrayInstructions, TheIndexIsSixteenBitsAndOnlyItsLowByteSelects) {
     a.emit("arrayindex", {longVar(40), 1, num(200), num(200), num(200)});
     a.emit("putarray", {1, num(1), num(0), num(0), num(7)});
     a.emit("getarray", {byteVar(41), 1, num(1), num(128), num(64)}); // 1 + 3*(128+128) = 769
-    ScriptRunner r = test::runnerFor(a, arrayStory());
-    r.run();
+    ScriptRunner r = test::runScript(a, arrayStory());
     EXPECT_EQ(r.longVar(40), 200 + 3 * (200 + 2 * 200));
     EXPECT_EQ(r.byteVar(41), 7) << "769 selects element 1";
 }
@@ -218,9 +196,7 @@ TEST(ArrayInstructions, ElementsPastTheArrayReadZeroAndAreNotWritten) {
     r.world().byteVariables[40] = 1;
     r.world().byteVariables[41] = 1;
     r.run();
-    EXPECT_EQ(r.byteVar(40), 0);
-    EXPECT_EQ(r.byteVar(41), 0);
-    EXPECT_EQ(r.byteVar(42), 3);
+    EXPECT_EQ(r.byteVars(40, 3), (std::vector<int>{0, 0, 3}));
 }
 
 // --- Messages, gender and scope sets -----------------------------------------
@@ -237,8 +213,7 @@ Story messageStory() {
 TEST(MessageInstructions, APendingMessageIsPrintedOnce) {
     Assembler a;
     a.emit("printpending").emit("setpending", {5, 2}).emit("printpending").emit("printpending");
-    ScriptRunner r = test::runnerFor(a, messageStory());
-    r.run();
+    ScriptRunner r = test::runScript(a, messageStory());
     EXPECT_NE(r.output().find("zwei"), std::string::npos);
     EXPECT_EQ(r.output().find("zwei"), r.output().rfind("zwei"));
     EXPECT_EQ(r.engine().machine.pendingMessage, TextRef{});
@@ -247,8 +222,7 @@ TEST(MessageInstructions, APendingMessageIsPrintedOnce) {
 TEST(MessageInstructions, PrintThenStop) {
     Assembler a;
     a.emit("printstop", {5, 1}).print(5, 3);
-    ScriptRunner r = test::runnerFor(a, messageStory());
-    r.run();
+    ScriptRunner r = test::runScript(a, messageStory());
     EXPECT_NE(r.output().find("eins"), std::string::npos);
     EXPECT_EQ(r.output().find("drei"), std::string::npos);
     EXPECT_TRUE(r.aborted());
@@ -316,37 +290,24 @@ TEST(WordInstructions, FirstAndNextWordPublishTheWord) {
     setWords(r.engine(), {"nimm", "lampe", "xyz"});
     r.engine().parser.hookWordPosition = 2;
     r.run();
-    EXPECT_EQ(r.byteVar(40), 3) << "the last match wins";
-    EXPECT_EQ(r.byteVar(41), 5);
-    EXPECT_EQ(r.byteVar(42), 4) << "not in the list: wordListCount + 1";
-    EXPECT_EQ(r.byteVar(43), 0) << "no word";
-    EXPECT_EQ(r.byteVar(44), 0);
+    // The last match wins; a word not in the list gives wordListCount + 1; no word gives 0.
+    EXPECT_EQ(r.byteVars(40, 5), (std::vector<int>{3, 5, 4, 0, 0}));
     EXPECT_EQ(r.engine().parser.parsePosition, 4);
 }
 
+// An article then an adjective in the hook case; the article chooses the endings.
 TEST(WordInstructions, ArticleThenAdjectiveInTheHookCase) {
-    Assembler a;
-    a.emit("article", {1, byteVar(40)}).emit("adjective", {1, byteVar(41), 2});
-    ScriptRunner r = test::runnerFor(a, wordStory());
-    setWords(r.engine(), {"den", "roten", "ball"});
-    r.engine().parser.hookCase = 1;
-    r.run();
-    EXPECT_EQ(r.byteVar(40), 1);
-    EXPECT_EQ(r.byteVar(41), 1);
-    EXPECT_EQ(r.engine().parser.parsePosition, 3);
-    EXPECT_EQ(r.engine().parser.endingStyle, 1);
-}
-
-TEST(WordInstructions, AnIndefiniteArticleChoosesItsEndings) {
-    Assembler a;
-    a.emit("article", {1, byteVar(40)}).emit("adjective", {1, byteVar(41), 2});
-    ScriptRunner r = test::runnerFor(a, wordStory());
-    setWords(r.engine(), {"einen", "roten", "ball"});
-    r.engine().parser.hookCase = 1;
-    r.run();
-    EXPECT_EQ(r.byteVar(40), 1);
-    EXPECT_EQ(r.byteVar(41), 1);
-    EXPECT_EQ(r.engine().parser.endingStyle, 0);
+    for (const auto& [article, endingStyle] : {std::pair{"den", 1}, std::pair{"einen", 0}}) {
+        Assembler a;
+        a.emit("article", {1, byteVar(40)}).emit("adjective", {1, byteVar(41), 2});
+        ScriptRunner r = test::runnerFor(a, wordStory());
+        setWords(r.engine(), {article, "roten", "ball"});
+        r.engine().parser.hookCase = 1;
+        r.run();
+        EXPECT_EQ(r.byteVars(40, 2), (std::vector<int>{1, 1})) << article;
+        EXPECT_EQ(r.engine().parser.parsePosition, 3) << article;
+        EXPECT_EQ(r.engine().parser.endingStyle, endingStyle) << article;
+    }
 }
 
 TEST(WordInstructions, MismatchesLeaveThePositionAlone) {
@@ -359,9 +320,7 @@ TEST(WordInstructions, MismatchesLeaveThePositionAlone) {
     r.engine().parser.hookCase = 1;
     r.world().byteVariables[40] = 7;
     r.run();
-    EXPECT_EQ(r.byteVar(40), 0);
-    EXPECT_EQ(r.byteVar(41), 0);
-    EXPECT_EQ(r.byteVar(42), 0);
+    EXPECT_EQ(r.byteVars(40, 3), (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(r.engine().parser.parsePosition, 1);
 }
 
@@ -385,19 +344,19 @@ std::pair<int, int> classify(std::initializer_list<const char*> words) {
     return {r.longVar(40), r.byteVar(41)};
 }
 
+// Kind 1 is a count up to 20, kind 2 a number string, kind 0 no number.
 TEST(NumberInstructions, ClassifyCountsAndNumberStrings) {
     EXPECT_EQ(classify({"7"}), std::make_pair(7, 1));
     EXPECT_EQ(classify({"zwei"}), std::make_pair(2, 1));
-    EXPECT_EQ(classify({"20"}).second, 1);
-    EXPECT_EQ(classify({"21"}).second, 2);
-    EXPECT_EQ(classify({"0"}).second, 2);
-    EXPECT_EQ(classify({"07"}).second, 2);
-    EXPECT_EQ(classify({"-3"}).second, 2);
-    EXPECT_EQ(classify({"3", "-4"}).second, 2);
-    EXPECT_EQ(classify({"12/3"}).second, 2);
-    EXPECT_EQ(classify({"ein"}).second, 0);
-    EXPECT_EQ(classify({"ball"}).second, 0);
-    EXPECT_EQ(classify({"99999999999999"}).second, 2);
+    struct Case {
+        std::initializer_list<const char*> words;
+        int kind;
+    };
+    const Case cases[] = {
+        {{"20"}, 1},      {{"21"}, 2},   {{"0"}, 2},   {{"07"}, 2},   {{"-3"}, 2},
+        {{"3", "-4"}, 2}, {{"12/3"}, 2}, {{"ein"}, 0}, {{"ball"}, 0}, {{"99999999999999"}, 2}};
+    for (const Case& c : cases)
+        EXPECT_EQ(classify(c.words).second, c.kind) << *c.words.begin();
 }
 
 struct NumberRead {
@@ -418,38 +377,38 @@ NumberRead readNumber(std::initializer_list<const char*> words) {
             r.engine().parser.parsePosition, r.byteVar(35)};
 }
 
+// A number string may go on over several words; the word that stops it
+// adds nothing. Fields marked `any` (or a null text) are not checked.
 TEST(NumberInstructions, ReadANumberStringOverSeveralWords) {
-    const NumberRead code = readNumber({"0", "1", "2", "ball"});
-    EXPECT_EQ(code.value, 12);
-    EXPECT_EQ(code.found, 1);
-    EXPECT_EQ(code.text, "0 1 2");
-    EXPECT_EQ(code.position, 3);
-    EXPECT_EQ(code.leadingZeros, 1);
-
-    const NumberRead date = readNumber({"3/4"});
-    EXPECT_EQ(date.value, 34);
-    EXPECT_EQ(date.text, "3//4");
-
-    const NumberRead words = readNumber({"drei", "vier", "stop"});
-    EXPECT_EQ(words.value, 34);
-    EXPECT_EQ(words.position, 2);
-
-    const NumberRead negative = readNumber({"-12"});
-    EXPECT_EQ(negative.value, -12);
-
-    const NumberRead zero = readNumber({"00"});
-    EXPECT_EQ(zero.value, 0);
-    EXPECT_EQ(zero.found, 1);
-    EXPECT_EQ(zero.leadingZeros, 2);
-}
-
-TEST(NumberInstructions, AWordThatStopsTheNumberAddsNothing) {
-    const NumberRead r = readNumber({"12", "3a"});
-    EXPECT_EQ(r.value, 12);
-    EXPECT_EQ(r.position, 1);
-    const NumberRead none = readNumber({"ball"});
-    EXPECT_EQ(none.found, 0);
-    EXPECT_EQ(none.value, 0);
+    constexpr int any = -99;
+    struct Case {
+        std::initializer_list<const char*> words;
+        int32_t value;
+        int found;
+        const char* text;
+        int position;
+        int leadingZeros;
+    };
+    const Case cases[] = {
+        {{"0", "1", "2", "ball"}, 12, 1, "0 1 2", 3, 1},
+        {{"3/4"}, 34, any, "3//4", any, any},
+        {{"drei", "vier", "stop"}, 34, any, nullptr, 2, any},
+        {{"-12"}, -12, any, nullptr, any, any},
+        {{"00"}, 0, 1, nullptr, any, 2},
+        {{"12", "3a"}, 12, any, nullptr, 1, any},
+        {{"ball"}, 0, 0, nullptr, any, any},
+    };
+    // What an unchecked field is compared as.
+    const auto checked = [&](int actual, int expected) { return expected == any ? any : actual; };
+    for (const Case& c : cases) {
+        const NumberRead r = readNumber(c.words);
+        const char* first = *c.words.begin();
+        EXPECT_EQ(r.value, c.value) << first;
+        EXPECT_EQ(checked(r.found, c.found), c.found) << first;
+        EXPECT_EQ(c.text ? r.text : "", c.text ? c.text : "") << first;
+        EXPECT_EQ(checked(r.position, c.position), c.position) << first;
+        EXPECT_EQ(checked(r.leadingZeros, c.leadingZeros), c.leadingZeros) << first;
+    }
 }
 
 // --- Questions, quitting and the screen --------------------------------------
@@ -471,8 +430,7 @@ TEST(SessionInstructions, QuestionsStoreTheAnswer) {
 TEST(SessionInstructions, QuitHandsOverToTheFrontEndAndStops) {
     Assembler a;
     a.emit("quit").assign(byteVar(40), num(1));
-    ScriptRunner r = test::runnerFor(a);
-    r.run();
+    ScriptRunner r = test::runScript(a);
     EXPECT_EQ(r.host().quits, 1);
     EXPECT_TRUE(r.engine().machine.quitRequested);
     EXPECT_EQ(r.byteVar(40), 0);

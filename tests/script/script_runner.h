@@ -31,6 +31,13 @@ class ScriptRunner {
     CodeBlock routine(int n) { return world().findRoutine(static_cast<uint8_t>(n))->script; }
 
     int byteVar(int i) { return world().byteVariables[i]; }
+    // Byte variables first, first + 1, ...: one comparison checks a row of results.
+    std::vector<int> byteVars(int first, int count) {
+        std::vector<int> values;
+        for (int i = first; i < first + count; ++i)
+            values.push_back(byteVar(i));
+        return values;
+    }
     int32_t longVar(int i) { return world().longVariables[i]; }
     bool aborted() { return world().byteVariables[13] != 0; }
     std::string output() { return scrollbackText(engine()); }
@@ -42,6 +49,13 @@ class ScriptRunner {
 // A single routine made of the assembler's finished code.
 inline ScriptRunner runnerFor(storykit::Assembler& a, storykit::Story story = {}) {
     return ScriptRunner({a.finish()}, std::move(story));
+}
+
+// The same, already run.
+inline ScriptRunner runScript(storykit::Assembler& a, storykit::Story story = {}) {
+    ScriptRunner runner = runnerFor(a, std::move(story));
+    runner.run();
+    return runner;
 }
 
 } // namespace rux::test

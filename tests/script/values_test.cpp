@@ -4,6 +4,8 @@
 #include "tests/support/test_engine.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <vector>
 
 namespace rux {
 namespace {
@@ -54,6 +56,13 @@ bool sameState(const World& a, const World& b) {
            a.scene == b.scene;
 }
 
+// A value type and index, and the value it holds.
+struct Cell {
+    uint8_t type;
+    uint8_t index;
+    int32_t value;
+};
+
 class Values : public ::testing::Test {
   protected:
     std::unique_ptr<test::TestEngine> test = test::loadTestStory(valuesStory());
@@ -64,18 +73,24 @@ class Values : public ::testing::Test {
     void assign(uint8_t type, uint8_t index, int32_t value) {
         assignValue(engine, type, index, value);
     }
+    void assignAll(std::initializer_list<Cell> cells) {
+        for (const Cell& c : cells)
+            assign(c.type, c.index, c.value);
+    }
+    void expectReads(std::initializer_list<Cell> cells) {
+        for (const Cell& c : cells)
+            EXPECT_EQ(read(c.type, c.index), c.value)
+                << "type " << +c.type << ", index " << +c.index;
+    }
 };
 
 TEST_F(Values, ConstantTypesYieldTheirIndex) {
     for (uint8_t type : {0, 1, 8, 11, 12, 13, 19, 20, 42, 49, 63, 192, 255})
         EXPECT_EQ(read(type, 77), 77) << "type " << int(type);
-    EXPECT_EQ(read(6, 250), 251); // the player in the first person reads as the second
-    EXPECT_EQ(read(6, 251), 251);
-    EXPECT_EQ(read(6, 12), 12);
-    EXPECT_EQ(read(16, 9), 9); // write-only type
-    EXPECT_EQ(read(5, 2), 70000);
-    EXPECT_EQ(read(2, 3), 4);   // portableCount + 1
-    EXPECT_EQ(read(2, 255), 0); // past the block
+    // The player in the first person reads as the second; type 16 is
+    // write-only; type 2 gives portableCount + 1, 0 past the block.
+    expectReads({{6, 250, 251}, {6, 251, 251}, {6, 12, 12}, {16, 9, 9}});
+    expectReads({{5, 2, 70000}, {2, 3, 4}, {2, 255, 0}});
 }
 
 TEST_F(Values, ByteVariablesTruncateToEightBits) {
@@ -101,57 +116,47 @@ TEST_F(Values, ByteVariableTenTellsWhetherItIsLight) {
     EXPECT_EQ(read(3, 10), 0);
 }
 
+// Types 3, 7 and 9 share the locals: 255 is local 1, 248 local 8.
 TEST_F(Values, LocalsBelongToTheInnermostCall) {
     engine.machine.callDepth = 2;
-    assign(3, 255, 11); // local 1
-    assign(7, 254, 12); // local 2
-    assign(9, 248, 13); // local 8
-    EXPECT_EQ(engine.machine.frames[2][0], 11);
-    EXPECT_EQ(engine.machine.frames[2][1], 12);
-    EXPECT_EQ(engine.machine.frames[2][7], 13);
-    EXPECT_EQ(read(9, 255), 11); // the three types share the locals
-    EXPECT_EQ(read(3, 254), 12);
+    assignAll({{3, 255, 11}, {7, 254, 12}, {9, 248, 13}});
+    const auto& frame = engine.machine.frames[2];
+    EXPECT_EQ((std::vector<int>{frame[0], frame[1], frame[7]}), (std::vector<int>{11, 12, 13}));
+    expectReads({{9, 255, 11}, {3, 254, 12}});
     engine.machine.callDepth = 3;
     EXPECT_EQ(read(3, 255), 0);
     EXPECT_EQ(world.byteVariables[255], 0);
 }
 
 TEST_F(Values, LongVariablesAndTheirEngineCells) {
-    EXPECT_EQ(read(4, 1), -1); // turn counter after loading
-    EXPECT_EQ(read(4, 6), 600);
+    expectReads({{4, 1, -1}, {4, 6, 600}}); // the turn counter after loading
     assign(4, 1, 12);
     EXPECT_EQ(world.scene.turnCounter, 12);
     EXPECT_EQ(world.longVariables[1], 12);
     assign(4, 2, 5);
     EXPECT_EQ(world.scene.secondShadow, 5);
     EXPECT_EQ(read(4, 2), 5);
-    assign(4, 5, 9);
-    EXPECT_EQ(read(4, 5), 0); // nothing reads long variable 5
-    assign(4, 4, 1000);
+    assignAll({{4, 5, 9}, {4, 4, 1000}});
     world.scoreSlots[1] = 5;
-    EXPECT_EQ(read(4, 4), 1000);
-    EXPECT_EQ(read(4, 3), 1005); // the score
+    // Nothing reads long variable 5; 3 is the score.
+    expectReads({{4, 5, 0}, {4, 4, 1000}, {4, 3, 1005}});
 }
 
 TEST_F(Values, ObjectVariablesRedirectTheLowNumbers) {
-    assign(7, 1, 2);
-    assign(7, 6, 3);
-    assign(7, 8, 4);
+    assignAll({{7, 1, 2}, {7, 6, 3}, {7, 8, 4}});
     EXPECT_EQ(world.command.object1, 2);
     EXPECT_EQ(world.scene.enclosure, 3);
     EXPECT_EQ(world.scene.playerVehicle, 4);
     EXPECT_EQ(world.variableBlock[1], 0);
-    EXPECT_EQ(read(7, 10), 41); // loaded into the block
-    EXPECT_EQ(read(7, 11), 42);
+    expectReads({{7, 10, 41}, {7, 11, 42}}); // loaded into the block
 }
 
+// Object variable 67 is room variable 3; room variable 100 is small variable 68.
 TEST_F(Values, WindowsOverlapInOneBlock) {
-    EXPECT_EQ(read(7, 67), 51); // object variable 67 is room variable 3
-    assign(7, 70, 5);
-    EXPECT_EQ(read(9, 6), 5);
+    EXPECT_EQ(read(7, 67), 51);
+    assignAll({{7, 70, 5}, {9, 100, 9}});
     EXPECT_EQ(world.variableBlock[70], 5);
-    assign(9, 100, 9); // room variable 100 is small variable 68
-    EXPECT_EQ(read(15, 68), 9);
+    expectReads({{9, 6, 5}, {15, 68, 9}});
 }
 
 TEST_F(Values, CurrentRoomFollowsItsRecord) {
@@ -167,25 +172,20 @@ TEST_F(Values, CurrentRoomFollowsItsRecord) {
 TEST_F(Values, ActionTypeSeparatesConstantsCurrentActionAndVariables) {
     EXPECT_EQ(read(10, 2), 2);
     world.command.action = 2;
-    EXPECT_EQ(read(10, actionCount + 1), 2);
-    EXPECT_EQ(read(10, actionCount + 2), 81);
-    EXPECT_EQ(read(10, actionCount + 3), 82);
-    EXPECT_EQ(read(10, actionCount + 4), actionCount + 4); // past the variables
-
+    constexpr uint8_t past = actionCount + 4; // past the variables
+    expectReads({{10, actionCount + 1, 2}, {10, actionCount + 2, 81}});
+    expectReads({{10, actionCount + 3, 82}, {10, past, past}});
     assign(10, actionCount + 1, 3);
     EXPECT_EQ(world.command.action, 3);
     EXPECT_EQ(world.variableBlock[actionVariableBase + 1], 3); // the mirror
     assign(10, actionCount + 3, 99);
     EXPECT_EQ(read(10, actionCount + 3), 99);
-    assign(10, 1, 50);               // an action constant
-    assign(10, actionCount + 4, 50); // past the variables
+    assignAll({{10, 1, 50}, {10, past, 50}}); // an action constant, past the variables
     EXPECT_EQ(world.variableBlock[actionVariableBase + 4], 0);
 }
 
 TEST_F(Values, EnumTypeNumbersVariablesAfterTheConstants) {
-    EXPECT_EQ(read(14, enumCount), enumCount);
-    EXPECT_EQ(read(14, enumCount + 1), 61);
-    EXPECT_EQ(read(14, enumCount + 2), 62);
+    expectReads({{14, enumCount, enumCount}, {14, enumCount + 1, 61}, {14, enumCount + 2, 62}});
     assign(14, enumCount + 2, 5);
     EXPECT_EQ(world.variableBlock[enumVariableBase + 2], 5);
     assign(14, 2, 5); // a constant stays a constant
@@ -193,30 +193,28 @@ TEST_F(Values, EnumTypeNumbersVariablesAfterTheConstants) {
 }
 
 TEST_F(Values, SmallValuesHoldDirectionsAndTheDirectionCell) {
-    EXPECT_EQ(read(15, 31), 31);
-    EXPECT_EQ(read(15, 32), 0);
     world.command.direction = 4;
-    EXPECT_EQ(read(15, 33), 4);
-    EXPECT_EQ(read(15, 34), 71);
+    expectReads({{15, 31, 31}, {15, 32, 0}, {15, 33, 4}, {15, 34, 71}});
     assign(15, 33, 6);
     EXPECT_EQ(world.command.direction, 6);
     EXPECT_EQ(world.variableBlock[smallVariableBase + 33], 0);
-    assign(15, 20, 1);
-    assign(15, 32, 1);
+    assignAll({{15, 20, 1}, {15, 32, 1}});
     EXPECT_EQ(world.variableBlock[smallVariableBase + 20], 0);
     EXPECT_EQ(world.variableBlock[smallVariableBase + 32], 0);
 }
 
+// The quotient by 16 goes to one half, the remainder to the other.
 TEST_F(Values, TypeSixteenSplitsIntoTwoHalves) {
-    assign(16, 3, 35);
-    EXPECT_EQ(world.variableBlock[nibbleDivBase + 3], 2);
-    EXPECT_EQ(world.variableBlock[nibbleModBase + 3], 3);
-    assign(16, 4, -1);
-    EXPECT_EQ(world.variableBlock[nibbleDivBase + 4], 0);
-    EXPECT_EQ(world.variableBlock[nibbleModBase + 4], 255);
-    assign(16, 5, -35);
-    EXPECT_EQ(world.variableBlock[nibbleDivBase + 5], 254); // -2
-    EXPECT_EQ(world.variableBlock[nibbleModBase + 5], 253); // -3
+    struct Case {
+        uint8_t index;
+        int32_t value;
+        int quotient, remainder; // as stored bytes
+    };
+    for (const Case& c : {Case{3, 35, 2, 3}, Case{4, -1, 0, 255}, Case{5, -35, 254, 253}}) {
+        assign(16, c.index, c.value);
+        EXPECT_EQ(world.variableBlock[nibbleDivBase + c.index], c.quotient) << c.value;
+        EXPECT_EQ(world.variableBlock[nibbleModBase + c.index], c.remainder) << c.value;
+    }
     EXPECT_EQ(read(16, 3), 3);
 }
 
@@ -231,26 +229,19 @@ TEST_F(Values, TypeSixteenNeverWritesPastTheBlock) {
 
 TEST_F(Values, CommandWordCells) {
     world.command.preposition = 4;
-    assign(17, 254, 9);
-    assign(18, 255, 10);
-    assign(17, 3, 11); // ignored
-    EXPECT_EQ(read(17, 255), 4);
-    EXPECT_EQ(read(17, 254), 9);
-    EXPECT_EQ(read(18, 255), 10);
-    EXPECT_EQ(read(18, 254), 254);
+    assignAll({{17, 254, 9}, {18, 255, 10}, {17, 3, 11}}); // the last is ignored
+    expectReads({{17, 255, 4}, {17, 254, 9}, {18, 255, 10}, {18, 254, 254}});
 }
 
 TEST_F(Values, ObjectFieldsDirectAndThroughAnObjectVariable) {
     world.command.object1 = 2;
-    assign(21, 1, 3);
-    assign(22, 1, 4); // object var(7, 1) = 2
+    assignAll({{21, 1, 3}, {22, 1, 4}}); // object var(7, 1) = 2
     EXPECT_EQ(world.objects[1].state, 3);
     EXPECT_EQ(world.objects[2].state, 4);
     assign(24, 1, 300);
     EXPECT_EQ(world.objects[2].weight, 44);
     assign(25, 3, 8);
-    EXPECT_EQ(read(26, 1), 0);
-    EXPECT_EQ(read(25, 3), 8);
+    expectReads({{26, 1, 0}, {25, 3, 8}});
     for (uint8_t type : {27, 29, 31}) {
         assign(type, 1, type);
         EXPECT_EQ(read(type + 1, 1), 0) << int(type);
@@ -259,28 +250,22 @@ TEST_F(Values, ObjectFieldsDirectAndThroughAnObjectVariable) {
     world.objects[2].holder = 4; // on the table in room 1
     world.objects[2].relation = 3;
     world.objects[4].holder = 1;
-    EXPECT_EQ(read(44, 1), 4);
-    EXPECT_EQ(read(46, 1), 4);
-    EXPECT_EQ(read(48, 1), 1);
+    expectReads({{44, 1, 4}, {46, 1, 4}, {48, 1, 1}});
 }
 
 TEST_F(Values, ScoreArrays) {
     world.byteVariables[50] = 2;
-    assign(34, 50, 7); // slot var(3, 50)
-    EXPECT_EQ(world.scoreSlots[2], 7);
-    EXPECT_EQ(read(33, 2), 7);
     world.command.object2 = 3;
-    assign(36, 2, 5);
-    EXPECT_EQ(world.portablePoints[3], 5);
     world.scene.currentRoom = 1;
-    assign(38, 1, 6);
+    assignAll({{34, 50, 7}, {36, 2, 5}, {38, 1, 6}}); // slot var(3, 50)
+    EXPECT_EQ(world.scoreSlots[2], 7);
+    EXPECT_EQ(world.portablePoints[3], 5);
     EXPECT_EQ(world.roomPoints[1], 6);
-    EXPECT_EQ(read(37, 1), 6);
+    expectReads({{33, 2, 7}, {37, 1, 6}});
 }
 
 TEST_F(Values, ScoreArraysIgnoreIndexZero) {
-    for (uint8_t type : {33, 35, 37})
-        assign(type, 0, 9);
+    assignAll({{33, 0, 9}, {35, 0, 9}, {37, 0, 9}});
     EXPECT_EQ(world.scoreSlots[0] + world.portablePoints[0] + world.roomPoints[0], 0);
     world.scoreSlots[0] = 4;
     EXPECT_EQ(read(33, 0), 0);
@@ -292,26 +277,17 @@ TEST_F(Values, WordCharactersOfTheWordInHand) {
     engine.parser.words.slots[2].text = "l\xE4mpe";
     engine.parser.words.wordCount = 2;
     engine.parser.parsePosition = 2;
-    EXPECT_EQ(read(40, 0), 5);
-    EXPECT_EQ(read(40, 1), 'l');
-    EXPECT_EQ(read(40, 2), 0xE4);
-    EXPECT_EQ(read(40, 5), 'e');
-    EXPECT_EQ(read(40, 6), 0);
     world.byteVariables[50] = 3;
-    EXPECT_EQ(read(41, 50), 'm');
+    expectReads({{40, 0, 5}, {40, 1, 'l'}, {40, 2, 0xE4}, {40, 5, 'e'}, {40, 6, 0}, {41, 50, 'm'}});
     engine.parser.parsePosition = 30; // no such slot
-    EXPECT_EQ(read(40, 0), 0);
-    EXPECT_EQ(read(40, 1), 0);
+    expectReads({{40, 0, 0}, {40, 1, 0}});
 }
 
 TEST_F(Values, PropertiesReadTheLastMatchAndAssignEveryMatch) {
-    EXPECT_EQ(read(63 + 5, 1), 30);
-    EXPECT_EQ(read(63 + 6, 1), 20);
-    EXPECT_EQ(read(63 + 7, 1), 0);
+    expectReads({{63 + 5, 1, 30}, {63 + 6, 1, 20}, {63 + 7, 1, 0}});
     assign(63 + 5, 1, 300);
-    EXPECT_EQ(world.objects[1].propertyValues[0], 44);
-    EXPECT_EQ(world.objects[1].propertyValues[1], 20);
-    EXPECT_EQ(world.objects[1].propertyValues[2], 44);
+    const auto& values = world.objects[1].propertyValues;
+    EXPECT_EQ((std::vector<int>{values[0], values[1], values[2]}), (std::vector<int>{44, 20, 44}));
     assign(63 + 7, 1, 9); // no entry: nothing changes
     EXPECT_EQ(world.objects[1].propertyCount, 3);
     EXPECT_EQ(read(63 + 7, 1), 0);
@@ -327,13 +303,11 @@ TEST_F(Values, ByteArraysStayWithinTheirSize) {
     const std::size_t first = std::size_t{array.start} * 4;
     assign(128, 5, 258);
     EXPECT_EQ(world.codeArea[first + 5], 2);
-    EXPECT_EQ(read(128, 5), 2);
     world.codeArea[first + 6] = 9; // the byte after the array
-    EXPECT_EQ(read(128, 6), 0);
+    world.byteVariables[50] = 5;
+    expectReads({{128, 5, 2}, {128, 6, 0}, {160, 50, 2}});
     assign(128, 6, 1);
     EXPECT_EQ(world.codeArea[first + 6], 9);
-    world.byteVariables[50] = 5;
-    EXPECT_EQ(read(160, 50), 2);
     assign(160, 50, 3);
     EXPECT_EQ(world.codeArea[first + 5], 3);
     EXPECT_EQ(read(129, 0), 0); // array 2 does not exist

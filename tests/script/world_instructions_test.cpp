@@ -6,7 +6,10 @@
 #include "storykit/assembler.h"
 #include "tests/script/script_runner.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace rux {
 namespace {
@@ -61,71 +64,70 @@ Story world() {
     return s;
 }
 
-ScriptRunner run(Assembler& a, Story s = world()) {
+// Runs the code in the hall of `s`; `prepare` may change the world first.
+ScriptRunner run(Assembler& a, Story s = world(), const std::function<void(World&)>& prepare = {}) {
     ScriptRunner r({a.finish()}, std::move(s));
     r.world().scene.currentRoom = hall;
     r.world().selectRoomRecord();
+    if (prepare) prepare(r.world());
     r.run();
     return r;
 }
 
-TEST(MovePlayer, ModeZeroMovesToTheRoomAndLeavesAnOrdinaryVehicle) {
-    Assembler a;
-    a.emit("move", {0, roomNum(garden)});
-    ScriptRunner r({a.finish()}, world());
-    r.world().scene.currentRoom = hall;
-    r.world().scene.playerVehicle = boat;
-    r.run();
-    EXPECT_EQ(r.world().scene.currentRoom, garden);
-    EXPECT_EQ(r.world().scene.playerVehicle, 0);
-    EXPECT_EQ(r.world().objects[boat].holder, hall);
-    EXPECT_EQ(r.world().currentRoomRecordPtr()->id, garden);
+// Holder and relation of an object.
+std::pair<int, int> place(ScriptRunner& r, uint8_t object) {
+    return {r.world().objects[object].holder, r.world().objects[object].relation};
 }
 
-TEST(MovePlayer, AVehicleThatTravelsComesAlong) {
-    Story s = world();
-    s.objectFlags[travelsFlag - 1] = {boat};
-    Assembler a;
-    a.emit("move", {0, roomNum(garden)});
-    ScriptRunner r({a.finish()}, s);
-    r.world().scene.playerVehicle = boat;
-    r.run();
-    EXPECT_EQ(r.world().scene.currentRoom, garden);
-    EXPECT_EQ(r.world().scene.playerVehicle, boat);
-    EXPECT_EQ(r.world().objects[boat].holder, garden);
-    EXPECT_EQ(r.world().objects[boat].relation, 0);
-}
-
-TEST(MovePlayer, OtherModesBoardAnObjectInItsRoom) {
-    Assembler a;
-    a.emit("move", {1, num(boat)});
-    ScriptRunner r({a.finish()}, world());
-    r.world().scene.currentRoom = garden;
-    r.run();
-    EXPECT_EQ(r.world().scene.playerVehicle, boat);
-    EXPECT_EQ(r.world().scene.currentRoom, hall);
-    EXPECT_EQ(r.world().currentRoomRecordPtr()->id, hall);
+// Mode 0 moves to the room: an ordinary vehicle stays behind, one that
+// travels comes along. Other modes board an object in its room.
+TEST(MovePlayer, ModesAndVehicles) {
+    Story travelling = world();
+    travelling.objectFlags[travelsFlag - 1] = {boat};
+    struct Case {
+        const char* name;
+        int mode;
+        Operand target;
+        Story story;
+        uint8_t roomBefore;
+        uint8_t vehicleAfter;
+        uint8_t roomAfter;
+        std::pair<int, int> boatAfter;
+    };
+    const Case cases[] = {
+        {"ordinary vehicle", 0, roomNum(garden), world(), hall, 0, garden, {hall, 0}},
+        {"vehicle that travels", 0, roomNum(garden), travelling, hall, boat, garden, {garden, 0}},
+        {"board", 1, num(boat), world(), garden, boat, hall, {hall, 0}},
+    };
+    for (const Case& c : cases) {
+        Assembler a;
+        a.emit("move", {c.mode, c.target});
+        ScriptRunner r = run(a, c.story, [&](World& w) {
+            w.scene.currentRoom = c.roomBefore;
+            if (c.mode == 0) w.scene.playerVehicle = boat;
+        });
+        EXPECT_EQ(r.world().scene.currentRoom, c.roomAfter) << c.name;
+        EXPECT_EQ(r.world().currentRoomRecordPtr()->id, c.roomAfter) << c.name;
+        EXPECT_EQ(r.world().scene.playerVehicle, c.vehicleAfter) << c.name;
+        EXPECT_EQ(place(r, boat), c.boatAfter) << c.name;
+    }
 }
 
 TEST(Locations, PlaceSetsHolderAndRelationAndMarksGiftsToThePlayer) {
     Assembler a;
     a.emit("place", {num(coin), 3, num(table)}).emit("place", {num(ball), 0, num(0)});
     ScriptRunner r = run(a);
-    EXPECT_EQ(r.world().objects[coin].holder, table);
-    EXPECT_EQ(r.world().objects[coin].relation, 3);
+    EXPECT_EQ(place(r, coin), std::make_pair(int(table), 3));
     EXPECT_FALSE(r.world().objectFlag(17, coin));
     EXPECT_TRUE(r.world().objectFlag(17, ball));
-}
 
-TEST(Locations, SwapExchangesPlacesAndSetStateSetsTheState) {
-    Assembler a;
-    a.emit("swap", {num(ball), num(coin)}).emit("setstate", {num(box), 4});
-    ScriptRunner r = run(a);
-    EXPECT_EQ(r.world().objects[ball].holder, box);
-    EXPECT_EQ(r.world().objects[ball].relation, 2);
-    EXPECT_EQ(r.world().objects[coin].holder, 0);
-    EXPECT_EQ(r.world().objects[coin].relation, 0);
-    EXPECT_EQ(r.world().objects[box].state, 4);
+    // Swap exchanges places; setstate sets the state.
+    Assembler b;
+    b.emit("swap", {num(ball), num(coin)}).emit("setstate", {num(box), 4});
+    ScriptRunner t = run(b);
+    EXPECT_EQ(place(t, ball), std::make_pair(int(box), 2));
+    EXPECT_EQ(place(t, coin), std::make_pair(0, 0));
+    EXPECT_EQ(t.world().objects[box].state, 4);
 }
 
 TEST(Flags, RoomTypesGoToRoomFlagsOthersToObjectFlags) {
@@ -135,10 +137,7 @@ TEST(Flags, RoomTypesGoToRoomFlagsOthersToObjectFlags) {
         .emit("flagon", {num(table), 6})
         .emit("flagoff", {num(table), 6})
         .emit("flagon", {longVar(20), 5}); // 300: no such object
-    Story s = world();
-    ScriptRunner r({a.finish()}, s);
-    r.world().longVariables[20] = 300;
-    r.run();
+    ScriptRunner r = run(a, world(), [](World& w) { w.longVariables[20] = 300; });
     EXPECT_TRUE(r.world().roomFlag(2, garden));
     EXPECT_FALSE(r.world().objectFlag(2, garden));
     EXPECT_TRUE(r.world().objectFlag(5, coin));
@@ -174,25 +173,21 @@ TEST(Random, ChooseEvaluatesOnlyOneOperandAndNoneWhenEmpty) {
         .emit("choose", {byteVar(43), std::vector<Operand>{}})
         .emit("choose", {byteVar(44), std::vector<Operand>{num(1)}})
         .add(byteVar(45), num(1));
-    ScriptRunner r = run(a);
-    EXPECT_EQ(r.byteVar(42), 0);
-    EXPECT_EQ(r.byteVar(43), 5);
-    EXPECT_EQ(r.byteVar(44), 1);
-    EXPECT_EQ(r.byteVar(45), 1); // the operands were all read
+    // The last 1: the operands were all read.
+    EXPECT_EQ(run(a).byteVars(42, 4), (std::vector<int>{0, 5, 1, 1}));
 }
 
 TEST(Clock, SetAndAdvanceCarryingFully) {
-    Assembler a;
-    a.emit("setclock", {num(23), num(50)}).emit("advanceclock", {num(0), num(20)});
-    ScriptRunner r = run(a);
-    EXPECT_EQ(r.byteVar(3), 0);
-    EXPECT_EQ(r.byteVar(2), 10);
-
-    Assembler b;
-    b.emit("setclock", {num(10), num(0)}).emit("advanceclock", {num(0), num(150)});
-    ScriptRunner s = run(b);
-    EXPECT_EQ(s.byteVar(3), 12);
-    EXPECT_EQ(s.byteVar(2), 30);
+    struct Case {
+        int hour, minute, advance;
+        std::vector<int> minuteAndHour; // byte variables 2 and 3
+    };
+    for (const Case& c : {Case{23, 50, 20, {10, 0}}, Case{10, 0, 150, {30, 12}}}) {
+        Assembler a;
+        a.emit("setclock", {num(c.hour), num(c.minute)})
+            .emit("advanceclock", {num(0), num(c.advance)});
+        EXPECT_EQ(run(a).byteVars(2, 2), c.minuteAndHour) << c.hour << ":" << c.minute;
+    }
 }
 
 TEST(EndGame, SetsTheEndCodeAndStops) {
@@ -269,15 +264,19 @@ TEST(ReachChecks, FailedChecksStopTheBlock) {
     EXPECT_EQ(r.byteVar(14), reachError::notCarried);
 }
 
-TEST(Points, ScoreMessagesReportTheChange) {
+// The world with system messages 223 (points gained) and 224 (points lost).
+Story scoringWorld(const char* gained, const char* lost = "x") {
     Story s = world();
+    std::vector<std::string> system(230, "x");
+    system[222] = gained;
+    system[223] = lost;
+    s.setText(0, system);
+    return s;
+}
+
+TEST(Points, ScoreMessagesReportTheChange) {
+    Story s = scoringWorld("Du bekommst /@.", "Du verlierst /@.");
     s.scoreSlotCount = 3;
-    s.setText(0, [] {
-        std::vector<std::string> v(230, "x");
-        v[222] = "Du bekommst /@.";
-        v[223] = "Du verlierst /@.";
-        return v;
-    }());
     Assembler a;
     a.emit("scorepoints", {2, num(1)});
     ScriptRunner r = run(a, s);
@@ -299,13 +298,9 @@ TEST(Points, ScoreMessagesReportTheChange) {
 }
 
 TEST(Points, APendingMessageComesFirst) {
-    Story s = world();
-    std::vector<std::string> system(230, "x");
-    system[222] = "Punkte!";
-    s.setText(0, system);
     Assembler a;
     a.emit("setpending", {3, 1}).emit("scorepoints", {1, num(2)});
-    EXPECT_EQ(run(a, s).output(), "eins \nPunkte! ");
+    EXPECT_EQ(run(a, scoringWorld("Punkte!")).output(), "eins \nPunkte! ");
 }
 
 TEST(Points, UnchangedValuesAndSilentScoresPrintNothing) {
@@ -329,12 +324,7 @@ TEST(Exits, ExitOfGivesOnlyRooms) {
         .emit("exitof", {byteVar(42), roomNum(9), num(2)})      // no such room
         .emit("exitof", {byteVar(43), roomNum(hall), num(9)})   // no such direction
         .emit("exitof", {byteVar(44), roomNum(garden), num(4)});
-    ScriptRunner r = run(a);
-    EXPECT_EQ(r.byteVar(40), garden);
-    EXPECT_EQ(r.byteVar(41), 0);
-    EXPECT_EQ(r.byteVar(42), 0);
-    EXPECT_EQ(r.byteVar(43), 0);
-    EXPECT_EQ(r.byteVar(44), hall);
+    EXPECT_EQ(run(a).byteVars(40, 5), (std::vector<int>{garden, 0, 0, 0, hall}));
 }
 
 TEST(Exits, FindDirectionReadsBothOperandsWithTheDestinationsType) {
@@ -345,10 +335,7 @@ TEST(Exits, FindDirectionReadsBothOperandsWithTheDestinationsType) {
         .assign(byteVar(51), num(garden))
         .emit("finddirection", {byteVar(41), value(0, 51), value(0, 50)})
         .emit("finddirection", {byteVar(42), value(0, 51), value(0, 51)});
-    ScriptRunner r = run(a);
-    EXPECT_EQ(r.byteVar(40), 4);
-    EXPECT_EQ(r.byteVar(41), 4);
-    EXPECT_EQ(r.byteVar(42), 0);
+    EXPECT_EQ(run(a).byteVars(40, 3), (std::vector<int>{4, 4, 0}));
 }
 
 TEST(TreeInstructions, QueriesStoreTheirAnswers) {
@@ -359,13 +346,7 @@ TEST(TreeInstructions, QueriesStoreTheirAnswers) {
         .emit("countinside", {byteVar(43), num(box)})
         .emit("weightinside", {byteVar(44), num(box)})
         .emit("parent", {byteVar(45), num(ball)});
-    ScriptRunner r = run(a);
-    EXPECT_EQ(r.byteVar(40), box);
-    EXPECT_EQ(r.byteVar(41), hall);
-    EXPECT_EQ(r.byteVar(42), box);
-    EXPECT_EQ(r.byteVar(43), 1);
-    EXPECT_EQ(r.byteVar(44), 3);
-    EXPECT_EQ(r.byteVar(45), 0);
+    EXPECT_EQ(run(a).byteVars(40, 6), (std::vector<int>{box, hall, box, 1, 3, 0}));
 }
 
 TEST(TreeInstructions, UniqueItemNeedsExactlyOneVisibleMember) {
@@ -374,45 +355,39 @@ TEST(TreeInstructions, UniqueItemNeedsExactlyOneVisibleMember) {
     s.objectFlags[9] = {ball, box};
     Assembler a;
     a.emit("uniqueitem", {9, byteVar(40)}).emit("uniqueitem", {10, byteVar(41)});
-    ScriptRunner r = run(a, s);
-    EXPECT_EQ(r.byteVar(40), ball);
-    EXPECT_EQ(r.byteVar(41), 0);
+    EXPECT_EQ(run(a, s).byteVars(40, 2), (std::vector<int>{ball, 0}));
 }
 
-TEST(Texts, PrintAndParagraph) {
+TEST(Texts, PrintParagraphPrintVariantAndPrintRandom) {
     Assembler a;
     a.print(3, 1).emit("paragraph").emit("paragraph").print(3, 3);
     EXPECT_EQ(run(a).output(), "eins \ndrei ");
+    Assembler b;
+    b.emit("printvar", {3, num(2)}).emit("printrandom", {3, 3, 3});
+    EXPECT_EQ(run(b).output(), "zwei drei ");
 }
 
-TEST(Texts, PrintRandomAndPrintVariant) {
-    Assembler a;
-    a.emit("printvar", {3, num(2)}).emit("printrandom", {3, 3, 3});
-    EXPECT_EQ(run(a).output(), "zwei drei ");
-}
-
-TEST(TextBox, ShowsTheLinesThenThePagingPrompt) {
-    Assembler a;
-    a.emit("textbox", {5, num(1)});
-    ScriptRunner r = run(a);
-    ASSERT_EQ(r.host().textBoxes.size(), 1u);
-    EXPECT_EQ(r.host().textBoxes[0], (std::vector<std::string>{"Zeile 1", "Zeile 2"}));
-    EXPECT_EQ(r.host().pagingPrompts, 1);
-}
-
-TEST(TextBox, KeepsTenLinesAndShowsNothingForVariantZero) {
+// Mark 5 holds two lines, mark 6 twelve of which the box keeps ten;
+// variant 0 shows nothing.
+TEST(TextBox, ShowsAtMostTenLinesThenThePagingPrompt) {
     Story s = world();
     std::string text;
-    for (int i = 1; i <= 12; ++i)
+    std::vector<std::string> tenLines;
+    for (int i = 1; i <= 12; ++i) {
         text += "L" + std::to_string(i) + (i < 12 ? "\n" : "");
+        if (i <= 10) tenLines.push_back("L" + std::to_string(i));
+    }
     s.setText(6, {text});
-    Assembler a;
-    a.emit("textbox", {6, num(1)}).emit("textbox", {6, num(0)});
-    ScriptRunner r = run(a, s);
-    ASSERT_EQ(r.host().textBoxes.size(), 1u);
-    ASSERT_EQ(r.host().textBoxes[0].size(), 10u);
-    EXPECT_EQ(r.host().textBoxes[0][9], "L10");
-    EXPECT_EQ(r.host().pagingPrompts, 1);
+    const std::pair<int, std::vector<std::string>> cases[] = {{5, {"Zeile 1", "Zeile 2"}},
+                                                              {6, tenLines}};
+    for (const auto& [mark, lines] : cases) {
+        Assembler a;
+        a.emit("textbox", {mark, num(1)}).emit("textbox", {mark, num(0)});
+        ScriptRunner r = run(a, s);
+        ASSERT_EQ(r.host().textBoxes.size(), 1u) << "mark " << mark;
+        EXPECT_EQ(r.host().textBoxes[0], lines) << "mark " << mark;
+        EXPECT_EQ(r.host().pagingPrompts, 1) << "mark " << mark;
+    }
 }
 
 TEST(TextBox, AMissingMarkPrintsAnErrorAndWaits) {
@@ -423,12 +398,6 @@ TEST(TextBox, AMissingMarkPrintsAnErrorAndWaits) {
     EXPECT_TRUE(r.host().textBoxes.empty());
     EXPECT_EQ(r.host().pagingPrompts, 1);
 }
-
-} // namespace
-} // namespace rux
-
-namespace rux {
-namespace {
 
 // Each instruction cut off after its code byte and after one more byte ends
 // the block with an error text and changes nothing it should not.

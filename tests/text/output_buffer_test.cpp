@@ -6,6 +6,7 @@
 #include "tests/support/test_engine.h"
 
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -30,53 +31,100 @@ std::vector<std::string> shownLines(const Engine& engine) {
 
 using Lines = std::vector<std::string>;
 
+// A screen of unit-wide characters.
+OutputLayout screenOf(int visibleLines, int wrapWidth = kDefaultWrapWidth) {
+    OutputLayout layout;
+    layout.visibleLines = visibleLines;
+    layout.wrapWidth = wrapWidth;
+    return layout;
+}
+
 class OutputTest : public ::testing::Test {
   protected:
     // A screen of unit-wide characters, filled from the top.
     void layout(int wrapWidth, int visibleLines = 80) {
-        OutputLayout layout;
-        layout.wrapWidth = wrapWidth;
-        layout.visibleLines = visibleLines;
-        setLayout(engine(), layout);
+        setLayout(engine(), screenOf(visibleLines, wrapWidth));
         clearScreen(engine(), ScreenStart::Top);
     }
     Engine& engine() { return *t; }
     void out(std::string_view text) { outputText(engine(), text); }
     Lines lines() { return shownLines(engine()); }
+    // Finished lines go to `transcript` from now on.
+    void keepTranscript() {
+        engine().output.transcriptWriter = [this](std::string_view line) {
+            transcript.emplace_back(line);
+        };
+    }
+
+    Lines transcript;
 
     TestEngine t;
 };
 
 // --- Wrapping -------------------------------------------------------------
 
-TEST_F(OutputTest, BreaksAtSpacesAndDropsTheSpaceAtTheBreak) {
-    layout(10);
-    out("Der Hund bellt laut.");
-    EXPECT_EQ(lines(), (Lines{"Der Hund", "bellt", "laut."}));
-    EXPECT_EQ(engine().output.lineWidth, 6); // the dropped space still counts
-}
+// A byte of one style given its own width.
+struct WideByte {
+    int style;
+    unsigned char byte;
+    uint8_t width; // 0: all bytes one unit wide
+};
+constexpr WideByte unitWidths{0, 0, 0};
 
-TEST_F(OutputTest, WordWiderThanTheLineIsClosedOffThenCutAtTheWidth) {
-    layout(10);
-    out("Das ist ");
-    out("Donaudampfschiff");
-    EXPECT_EQ(lines(), (Lines{"Das ist ", "Donaudamp", "fschiff"}));
-
-    // No empty lines, however long the word.
-    layout(5);
-    out(std::string(23, 'x'));
-    EXPECT_EQ(lines(), (Lines{"xxxx", "xxxx", "xxxx", "xxxx", "xxxx", "xxx"}));
-}
-
-TEST_F(OutputTest, SoftHyphenShowsOnlyWhereTheLineBreaks) {
-    const std::string word = cp("Die Tür") + "\xAD" + "schloss";
-    layout(10);
-    out(word);
-    EXPECT_EQ(lines(), (Lines{cp("Die Tür-"), "schloss"}));
-
-    layout(40);
-    out(word);
-    EXPECT_EQ(lines(), (Lines{cp("Die Türschloss")}));
+// Lines break at the last opportunity before the byte that overflows them:
+// a space (dropped at the break, but counted in the line width), a tab, a
+// hyphen or soft hyphen (which shows only where the line breaks), else the
+// word is cut at the width. Long runs of characters are taken eight bytes at
+// a time, so the rows put the overflow in every place of such a group.
+TEST_F(OutputTest, WrapsAtTheLastOpportunityBeforeTheOverflow) {
+    struct Case {
+        const char* name;
+        int width;
+        WideByte wide;
+        std::vector<std::string> pieces;
+        Lines expected;
+        int lineWidth; // -1: not checked
+    };
+    const std::string doorLock = cp("Die Tür") + "\xAD" + "schloss";
+    // clang-format off
+    const Case cases[] = {
+        {"spaces", 10, unitWidths, {"Der Hund bellt laut."}, {"Der Hund", "bellt", "laut."}, 6},
+        {"word wider than the line", 10, unitWidths, {"Das ist ", "Donaudampfschiff"},
+         {"Das ist ", "Donaudamp", "fschiff"}, -1},
+        {"no empty lines however long the word", 5, unitWidths, {std::string(23, 'x')},
+         {"xxxx", "xxxx", "xxxx", "xxxx", "xxxx", "xxx"}, -1},
+        {"soft hyphen at the break", 10, unitWidths, {doorLock}, {cp("Die Tür-"), "schloss"}, -1},
+        {"soft hyphen inside a line", 40, unitWidths, {doorLock}, {cp("Die Türschloss")}, -1},
+        {"hyphen", 12, unitWidths, {"Ost-West-Verbindung"}, {"Ost-West-", "Verbindung"}, -1},
+        {"run, space", 12, unitWidths, {"ab cdefgh ijklmnop qr"}, {"ab cdefgh", "ijklmnop", "qr"}, 3},
+        {"run, hyphen", 12, unitWidths, {"Nord-Sued-Verbindung"}, {"Nord-Sued-", "Verbindung"}, 11},
+        {"run, tab", 10, unitWidths, {"abc\tdefghij klm"}, {"abc", "defghij", "klm"}, -1},
+        {"run, soft hyphen ends it", 12, unitWidths, {"abcdefgh\xADijklmnopq"},
+         {"abcdefgh-", "ijklmnopq"}, -1},
+        // Without a break in the piece: first the line before the piece
+        // closes, then the word is cut where it no longer fits.
+        {"run without a break", 12, unitWidths, {"Wortanfang", "abcdefghijkl"},
+         {"Wortanfang", "abcdefghijk", "l"}, -1},
+        {"run with a wide byte", 16, {0, 'W', 9}, {"aaaa bbbWcc dddd eeee"},
+         {"aaaa", "bbbWcc", "dddd eeee"}, 10},
+        {"run with styles", 16, unitWidths, {"\2fett und noch fetter\1 normal"},
+         {"\2fett und noch\1", "\2fetter\1 normal"}, -1},
+        {"widths of the current style", 10, {1, 'm', 3}, {"mm \2mm\1 mm"}, {"mm \2mm\1", "mm"}, -1},
+        {"width 0 is held to one unit", 0, unitWidths, {"abc"}, {"a", "b", "c"}, -1},
+        {"byte wider than the line", 10, {0, 'W', 20}, {"aWb"}, {"a", "W", "b"}, -1},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        OutputLayout layout = screenOf(80, c.width);
+        if (c.wide.width) layout.charWidths[c.wide.style][c.wide.byte] = c.wide.width;
+        setLayout(engine(), layout);
+        clearScreen(engine(), ScreenStart::Top);
+        for (const std::string& piece : c.pieces)
+            out(piece);
+        EXPECT_EQ(lines(), c.expected) << c.name;
+        const int lineWidth = c.lineWidth < 0 ? -1 : engine().output.lineWidth;
+        EXPECT_EQ(lineWidth, c.lineWidth) << c.name;
+    }
 }
 
 TEST_F(OutputTest, SoftHyphenAsAPieceOfItsOwnShowsItsHyphenWhereTheLineBreaks) {
@@ -86,55 +134,6 @@ TEST_F(OutputTest, SoftHyphenAsAPieceOfItsOwnShowsItsHyphenWhereTheLineBreaks) {
     EXPECT_EQ(engine().output.breakWidth, 7);
     out("schloss ist zu");
     EXPECT_EQ(lines(), (Lines{cp("Die Tür-"), "schloss", "ist zu"}));
-}
-
-TEST_F(OutputTest, HyphenStaysAtTheEndOfTheLine) {
-    layout(12);
-    out("Ost-West-Verbindung");
-    EXPECT_EQ(lines(), (Lines{"Ost-West-", "Verbindung"}));
-}
-
-// Long runs of characters are taken eight bytes at a time; the line must
-// still end at the last opportunity before the byte that fills it, wherever
-// that byte falls in its group of eight.
-TEST_F(OutputTest, LongRunsBreakAtTheLastOpportunityBeforeTheOverflow) {
-    layout(12);
-    out("ab cdefgh ijklmnop qr");
-    EXPECT_EQ(lines(), (Lines{"ab cdefgh", "ijklmnop", "qr"}));
-    EXPECT_EQ(engine().output.lineWidth, 3); // the space at the break still counts
-
-    layout(12);
-    out("Nord-Sued-Verbindung");
-    EXPECT_EQ(lines(), (Lines{"Nord-Sued-", "Verbindung"}));
-    EXPECT_EQ(engine().output.lineWidth, 11);
-
-    layout(10);
-    out("abc\tdefghij klm"); // a tab is a break opportunity too
-    EXPECT_EQ(lines(), (Lines{"abc", "defghij", "klm"}));
-
-    layout(12);
-    out("abcdefgh\xADijklmnopq"); // the soft hyphen ends the run
-    EXPECT_EQ(lines(), (Lines{"abcdefgh-", "ijklmnopq"}));
-
-    // Without a break in the piece: first the line before the piece closes,
-    // then the word is cut where it no longer fits.
-    layout(12);
-    out("Wortanfang");
-    out("abcdefghijkl");
-    EXPECT_EQ(lines(), (Lines{"Wortanfang", "abcdefghijk", "l"}));
-
-    OutputLayout wide;
-    wide.wrapWidth = 16;
-    wide.charWidths[0]['W'] = 9;
-    setLayout(engine(), wide);
-    clearScreen(engine(), ScreenStart::Top);
-    out("aaaa bbbWcc dddd eeee");
-    EXPECT_EQ(lines(), (Lines{"aaaa", "bbbWcc", "dddd eeee"}));
-    EXPECT_EQ(engine().output.lineWidth, 10);
-
-    layout(16);
-    out("\2fett und noch fetter\1 normal");
-    EXPECT_EQ(lines(), (Lines{"\2fett und noch\1", "\2fetter\1 normal"}));
 }
 
 // A word that arrives in pieces (a name, then the comma of a list) moves to
@@ -201,30 +200,6 @@ TEST_F(OutputTest, LineEndsAndTheDroppedByte) {
     EXPECT_EQ(scrollbackText(engine()), "eins\nzwei\ndrei \nvier");
 }
 
-TEST_F(OutputTest, WidthsComeFromTheTableOfTheCurrentStyle) {
-    OutputLayout wide;
-    wide.wrapWidth = 10;
-    wide.charWidths[1]['m'] = 3; // bold "m" is three units wide
-    setLayout(engine(), wide);
-    clearScreen(engine(), ScreenStart::Top);
-    out("mm \2mm\1 mm");
-    EXPECT_EQ(lines(), (Lines{"mm \2mm\1", "mm"}));
-}
-
-TEST_F(OutputTest, DegenerateWidthsStillEndEveryLine) {
-    layout(0); // held to one unit: a character per line
-    out("abc");
-    EXPECT_EQ(lines(), (Lines{"a", "b", "c"}));
-
-    OutputLayout narrow;
-    narrow.wrapWidth = 10;
-    narrow.charWidths[0]['W'] = 20; // wider than the whole line
-    setLayout(engine(), narrow);
-    clearScreen(engine(), ScreenStart::Top);
-    out("aWb");
-    EXPECT_EQ(lines(), (Lines{"a", "W", "b"}));
-}
-
 // When all printable bytes have one width, a run's width is counted instead
 // of added up; lines, widths and break widths must come out as when the
 // widths are added up byte by byte. The second table differs only in a byte
@@ -271,9 +246,7 @@ TEST(SharedWidths, WrapLikeWidthsAddedUp) {
 // --- Display lines and layout ----------------------------------------------
 
 TEST_F(OutputTest, TextStartsAtTheBottomAndScrollsUp) {
-    OutputLayout small;
-    small.visibleLines = 3;
-    setLayout(engine(), small);
+    setLayout(engine(), screenOf(3));
     engine().output.pagingEnabled = false;
     EXPECT_EQ(engine().output.currentLine, 3);
     out("eins\nzwei\ndrei\nvier\nf\xFC"
@@ -286,9 +259,7 @@ TEST_F(OutputTest, TextStartsAtTheBottomAndScrollsUp) {
 }
 
 TEST_F(OutputTest, TallScreensAreHeldToEightyLines) {
-    OutputLayout tall;
-    tall.visibleLines = 500;
-    setLayout(engine(), tall);
+    setLayout(engine(), screenOf(500));
     engine().output.pagingEnabled = false;
     EXPECT_EQ(engine().output.visibleLines, 80);
     for (int i = 1; i <= 200; ++i)
@@ -301,9 +272,7 @@ TEST_F(OutputTest, TallScreensAreHeldToEightyLines) {
 }
 
 TEST_F(OutputTest, ShrinkingTheScreenKeepsTheLineBeingFilled) {
-    OutputLayout layout5;
-    layout5.visibleLines = 5;
-    setLayout(engine(), layout5);
+    setLayout(engine(), screenOf(5));
     out("a\nb\nc\n> ");
     setVisibleLines(engine(), 3);
     EXPECT_EQ(lines(), (Lines{"b", "c", "> "}));
@@ -318,9 +287,7 @@ TEST_F(OutputTest, ClearScreenEmptiesTheDisplayAndTheReplayLog) {
     EXPECT_EQ(engine().output.currentLine, 10);
     EXPECT_EQ(engine().output.linesSincePrompt, 0);
     out("neu");
-    OutputLayout again;
-    again.visibleLines = 10;
-    relayout(engine(), again);
+    relayout(engine(), screenOf(10));
     EXPECT_EQ(currentDisplayLine(engine()), "neu");
     EXPECT_EQ(engine().output.screenLines[9], "");
     EXPECT_EQ(scrollbackText(engine()), "alt\nneu"); // the scrollback keeps everything
@@ -359,10 +326,7 @@ TEST_F(OutputTest, ParagraphIndentIsAtMostEightySpaces) {
 
 TEST_F(OutputTest, CaptureModeCollectsTextAndTouchesNothingElse) {
     layout(40);
-    std::vector<std::string> transcript;
-    engine().output.transcriptWriter = [&](std::string_view line) {
-        transcript.emplace_back(line);
-    };
+    keepTranscript();
     out("Vorher");
     paragraphBreak(engine());
     OutputBuffer& buffer = engine().output;
@@ -387,9 +351,7 @@ TEST_F(OutputTest, CaptureModeCollectsTextAndTouchesNothingElse) {
 class PagingTest : public OutputTest {
   protected:
     void SetUp() override {
-        OutputLayout layout20;
-        layout20.visibleLines = 20;
-        setLayout(engine(), layout20);
+        setLayout(engine(), screenOf(20));
         engine().output.linesSincePrompt = 1; // as when a command is entered
     }
     // The numbers of the new lines at whose start the prompt came.
@@ -404,34 +366,41 @@ class PagingTest : public OutputTest {
     }
 };
 
-TEST_F(PagingTest, ALongAnswerPromptsOnceAtTheNineteenthNewLine) {
+// A long answer prompts at the nineteenth new line; Space lets one more
+// line through, Enter almost a screenful.
+TEST_F(PagingTest, PromptsWhereTheAnswersLetTheLinesThrough) {
     EXPECT_EQ(promptedLines(25), (std::vector<int>{19}));
     EXPECT_EQ(engine().output.inputMode, 0);
-}
-
-TEST_F(PagingTest, SpaceLetsOneLineThroughAndEnterAlmostAScreenful) {
     t.host.pagingAnswers = {PagingAnswer::Space, PagingAnswer::Enter, PagingAnswer::Enter};
+    engine().output.linesSincePrompt = 1;
     EXPECT_EQ(promptedLines(60), (std::vector<int>{19, 20, 39, 58}));
 }
 
-TEST_F(PagingTest, TheLineBeforeThePromptIsOnScreenWhileItWaits) {
-    struct PeekingHost : test::ScriptedHost {
-        Engine* engine = nullptr;
-        std::string seen;
+// An engine on a screen of `visibleLines` lines, as when a command is
+// entered, whose host runs `onPrompt` when the paging prompt comes.
+struct PromptWatch {
+    struct WatchingHost : test::ScriptedHost {
+        std::function<void()> onPrompt;
         PagingAnswer pagingPrompt() override {
-            seen = std::string(currentDisplayLine(*engine));
+            onPrompt();
             return ScriptedHost::pagingPrompt();
         }
     } host;
-    Engine engine(host);
-    host.engine = &engine;
-    OutputLayout layout20;
-    layout20.visibleLines = 20;
-    setLayout(engine, layout20);
-    engine.output.linesSincePrompt = 1;
+    Engine engine{host};
+
+    PromptWatch(int visibleLines, std::function<void()> onPrompt) {
+        host.onPrompt = std::move(onPrompt);
+        setLayout(engine, screenOf(visibleLines));
+        engine.output.linesSincePrompt = 1;
+    }
+};
+
+TEST_F(PagingTest, TheLineBeforeThePromptIsOnScreenWhileItWaits) {
+    std::string seen;
+    PromptWatch watch(20, [&] { seen = std::string(currentDisplayLine(watch.engine)); });
     for (int i = 1; i <= 19; ++i)
-        outputText(engine, "Zeile " + std::to_string(i) + "\n");
-    EXPECT_EQ(host.seen, "Zeile 19");
+        outputText(watch.engine, "Zeile " + std::to_string(i) + "\n");
+    EXPECT_EQ(seen, "Zeile 19");
 }
 
 TEST_F(PagingTest, EndlessOutputKeepsAskingAndToolsCanTurnPagingOff) {
@@ -447,10 +416,7 @@ TEST_F(PagingTest, EndlessOutputKeepsAskingAndToolsCanTurnPagingOff) {
 }
 
 TEST_F(PagingTest, WrappedLinesCountLikeAnyOther) {
-    OutputLayout narrow;
-    narrow.visibleLines = 5;
-    narrow.wrapWidth = 6;
-    setLayout(engine(), narrow);
+    setLayout(engine(), screenOf(5, 6));
     engine().output.linesSincePrompt = 1;
     out("eins zwei drei vier f\xFC"
         "nf"); // one line per word
@@ -647,10 +613,7 @@ TEST(OutputLogs, EmptyingTheOutputLogKeepsTheScrollback) {
 
 TEST_F(OutputTest, TranscriptGetsFinishedLinesWithoutControlBytes) {
     layout(10);
-    std::vector<std::string> transcript;
-    engine().output.transcriptWriter = [&](std::string_view line) {
-        transcript.emplace_back(line);
-    };
+    keepTranscript();
     out("\3nimm\1\nEin \2sehr fettes\1 Ding");
     EXPECT_EQ(transcript, (std::vector<std::string>{"nimm", "Ein sehr", "fettes"}));
 }
@@ -659,14 +622,8 @@ TEST_F(OutputTest, RelayoutShowsTheSameTextAndAddsNothing) {
     const std::string story = "Du stehst vor einem \2alten Haus\1. Die T\xFC"
                               "r ist ver\xAD"
                               "schlossen.\nIm Norden liegt ein Wald.\n> ";
-    OutputLayout wide;
-    wide.wrapWidth = 30;
-    wide.visibleLines = 6;
-    setLayout(engine(), wide);
-    std::vector<std::string> transcript;
-    engine().output.transcriptWriter = [&](std::string_view line) {
-        transcript.emplace_back(line);
-    };
+    setLayout(engine(), screenOf(6, 30));
+    keepTranscript();
     out(story.substr(0, 40));
     out(story.substr(40));
     const std::string scrollback = scrollbackText(engine());
@@ -675,8 +632,7 @@ TEST_F(OutputTest, RelayoutShowsTheSameTextAndAddsNothing) {
     const int prompts = t.host.pagingPrompts;
     engine().output.linesSincePrompt = 5;
 
-    OutputLayout narrow = wide;
-    narrow.wrapWidth = 12;
+    const OutputLayout narrow = screenOf(6, 12);
     relayout(engine(), narrow);
 
     TestEngine direct;
@@ -696,23 +652,10 @@ TEST_F(OutputTest, RelayoutShowsTheSameTextAndAddsNothing) {
 }
 
 TEST_F(OutputTest, RelayoutWhileThePromptWaitsShowsEverythingOnce) {
-    struct ResizingHost : test::ScriptedHost {
-        Engine* engine = nullptr;
-        PagingAnswer pagingPrompt() override {
-            if (pagingPrompts == 0) {
-                OutputLayout resized;
-                resized.visibleLines = 8;
-                relayout(*engine, resized);
-            }
-            return ScriptedHost::pagingPrompt();
-        }
-    } host;
-    Engine engine(host);
-    host.engine = &engine;
-    OutputLayout layout8;
-    layout8.visibleLines = 8;
-    setLayout(engine, layout8);
-    engine.output.linesSincePrompt = 1;
+    PromptWatch watch(8, [&] {
+        if (watch.host.pagingPrompts == 0) relayout(watch.engine, screenOf(8));
+    });
+    Engine& engine = watch.engine;
     std::string text;
     for (int i = 1; i <= 12; ++i)
         text += "Zeile " + std::to_string(i) + "\n";
@@ -724,7 +667,7 @@ TEST_F(OutputTest, RelayoutWhileThePromptWaitsShowsEverythingOnce) {
         expected.push_back("Zeile " + std::to_string(i));
     expected.push_back("Ende");
     EXPECT_EQ(shownLines(engine), expected);
-    EXPECT_EQ(host.pagingPrompts, 1);
+    EXPECT_EQ(watch.host.pagingPrompts, 1);
     EXPECT_EQ(engine.output.inputMode, 0);
 }
 
@@ -740,29 +683,33 @@ class KeyQuestionTest : public OutputTest {
     }
 };
 
-TEST_F(KeyQuestionTest, RefusedKeysBeepUntilAnAllowedOneComes) {
-    t.host.keys = {'x', 13, 'X', 0xE9, 'j'};
-    engine().output.linesSincePrompt = 7;
-    EXPECT_EQ(askKey(engine(), keys("JN")), 'J');
-    EXPECT_EQ(t.host.beeps, 4);
-    EXPECT_EQ(t.host.keyQuestions, 5);
-    EXPECT_EQ(engine().output.inputMode, 0);
-    EXPECT_EQ(engine().output.linesSincePrompt, 1);
-}
-
-TEST_F(KeyQuestionTest, EscapeAlwaysAnswers) {
-    t.host.keys = {27};
-    EXPECT_EQ(askKey(engine(), keys("JN")), 27);
-    EXPECT_EQ(t.host.beeps, 0);
-}
-
-TEST_F(KeyQuestionTest, UmlautsAreRaisedToCapitals) {
-    const std::string letters = cp("AWÜU");
-    t.host.keys = {0xFC, 0xF6};
-    EXPECT_EQ(askKey(engine(), keys(letters)), 0xDC); // ü answers as Ü
-    t.host.keys = {0xF6, 'a'};
-    EXPECT_EQ(askKey(engine(), keys(letters)), 'A'); // Ö is not among them
-    EXPECT_EQ(t.host.beeps, 1);
+// Refused keys beep until an allowed one comes; Escape always answers;
+// small umlauts are raised to capitals (ü answers as Ü; Ö is not allowed).
+TEST_F(KeyQuestionTest, AnswersWithTheFirstAllowedKey) {
+    struct Case {
+        std::deque<int> keys;
+        std::string allowed;
+        int answer;
+        int questions;
+        int beeps;
+    };
+    const Case cases[] = {
+        {{'x', 13, 'X', 0xE9, 'j'}, "JN", 'J', 5, 4},
+        {{27}, "JN", 27, 1, 0},
+        {{0xFC, 0xF6}, cp("AWÜU"), 0xDC, 1, 0},
+        {{0xF6, 'a'}, cp("AWÜU"), 'A', 2, 1},
+    };
+    for (const Case& c : cases) {
+        const int questionsBefore = t.host.keyQuestions;
+        const int beepsBefore = t.host.beeps;
+        t.host.keys = c.keys;
+        engine().output.linesSincePrompt = 7;
+        EXPECT_EQ(askKey(engine(), keys(c.allowed)), c.answer) << c.keys.front();
+        EXPECT_EQ(t.host.keyQuestions - questionsBefore, c.questions) << c.keys.front();
+        EXPECT_EQ(t.host.beeps - beepsBefore, c.beeps) << c.keys.front();
+        EXPECT_EQ(engine().output.inputMode, 0) << c.keys.front();
+        EXPECT_EQ(engine().output.linesSincePrompt, 1) << c.keys.front();
+    }
 }
 
 TEST_F(KeyQuestionTest, AnImpossibleInputModeIsFatal) {

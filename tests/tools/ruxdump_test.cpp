@@ -116,19 +116,27 @@ class RuxdumpProgram : public ::testing::Test {
     fs::path dir_;
 };
 
+// Every part must occur in the text; a missing one is named with the text.
+void expectContains(const std::string& text, std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts)
+        EXPECT_NE(text.find(part), std::string::npos) << "missing \"" << part << "\" in:\n" << text;
+}
+
+void expectLacks(const std::string& text, std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts)
+        EXPECT_EQ(text.find(part), std::string::npos) << "unexpected \"" << part << "\"";
+}
+
 TEST_F(RuxdumpProgram, ListsTheExampleStoryInUtf8) {
     const RunResult r = run(quoted(RUX_EXAMPLE_STORY));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(isValidUtf8(r.out));
     EXPECT_TRUE(hasNoControlBytes(r.out));
-    EXPECT_NE(r.out.find("Title  Das kleine Haus\n"), std::string::npos);
-    EXPECT_NE(r.out.find("Label  Ein Beispiel für RUX\n"), std::string::npos);
-    EXPECT_NE(r.out.find("  2  Schlüssel  (portable)\n"), std::string::npos);
-    EXPECT_NE(r.out.find("state         4 verschlossen\n"), std::string::npos);
-    // The text with a line feed goes on in an indented line.
-    EXPECT_NE(r.out.find("    3  Eine alte Truhe mit+\n       schweren Beschlägen.\n"),
-              std::string::npos);
+    expectContains(r.out, {"Title  Das kleine Haus\n", "Label  Ein Beispiel für RUX\n",
+                           "  2  Schlüssel  (portable)\n", "state         4 verschlossen\n",
+                           // The text with a line feed goes on in an indented line.
+                           "    3  Eine alte Truhe mit+\n       schweren Beschlägen.\n"});
     for (const char* section :
          {"Header counts", "Objects (4)", "Rooms (2)", "Exit messages", "Actions (2)", "Routines",
           "Object flags", "Room flags", "Byte arrays", "Message variables", "Verbs (6)",
@@ -136,9 +144,7 @@ TEST_F(RuxdumpProgram, ListsTheExampleStoryInUtf8) {
           "State names", "Texts (4 marks)"})
         EXPECT_NE(r.out.find(std::string("\n") + section + "\n"), std::string::npos) << section;
     // Nothing to show, nothing printed.
-    EXPECT_EQ(r.out.find("Action hooks"), std::string::npos);
-    EXPECT_EQ(r.out.find("Tail sets"), std::string::npos);
-    EXPECT_EQ(r.out.find("Exit routines"), std::string::npos);
+    expectLacks(r.out, {"Action hooks", "Tail sets", "Exit routines"});
 }
 
 TEST_F(RuxdumpProgram, WritesUmlautsOfTheStoryAsUtf8) {
@@ -154,37 +160,57 @@ TEST_F(RuxdumpProgram, WritesUmlautsOfTheStoryAsUtf8) {
     const RunResult r = run(quoted(storyFile("märchen.vux", story)));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(isValidUtf8(r.out));
-    EXPECT_NE(r.out.find("Title  Märchen über Öl\n"), std::string::npos);
-    EXPECT_NE(r.out.find("Label  Größe\n"), std::string::npos);
-    EXPECT_NE(r.out.find("  1  Äpfel^ für Jürgen  (portable)\n"), std::string::npos);
-    EXPECT_NE(r.out.find("nouns         Äpfel (pl)\n"), std::string::npos);
-    EXPECT_NE(r.out.find("1 schäle"), std::string::npos);
-    EXPECT_NE(r.out.find("Süß+\n"), std::string::npos);
+    expectContains(r.out, {"Title  Märchen über Öl\n", "Label  Größe\n",
+                           "  1  Äpfel^ für Jürgen  (portable)\n", "nouns         Äpfel (pl)\n",
+                           "1 schäle", "Süß+\n"});
 }
 
-TEST_F(RuxdumpProgram, ReportsAWrongFormatMarkerOnStandardError) {
-    Story story;
-    story.formatMarker = "v.u.x.?";
-    const RunResult r = run(quoted(storyFile("falsch.vux", story)));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "ruxdump: Fehler - V.U.X.-Datei hat das falsche Format.\n");
-
-    story.formatMarker = "VUX";
-    const RunResult old = run(quoted(storyFile("alt.vux", story)));
-    EXPECT_EQ(old.status, 1);
-    EXPECT_EQ(old.err, "ruxdump: Fehler - Dateien von V.U.X. 1.0 sind mit V.U.X. 2.0 leider "
-                       "nicht kompatibel.\n");
-}
-
-TEST_F(RuxdumpProgram, ReportsAWrongSectionMarkerAsTwoLinesOnStandardOutput) {
-    Story story;
-    story.sectionMarkers[3] = "[X]";
-    const RunResult r = run(quoted(storyFile("abschnitt.vux", story)));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "*** FEHLER ***\n[L]: Falsches Datenformat der VUX-Datei. Programm "
-                     "vorzeitig angebrochen.\n");
-    EXPECT_EQ(r.err, "");
+// Each failing run: exit status, standard output, then either standard
+// error exactly or (for `errPart`) a part of it.
+TEST_F(RuxdumpProgram, ReportsBrokenAndMissingFiles) {
+    Story wrongFormat;
+    wrongFormat.formatMarker = "v.u.x.?";
+    Story oldFormat;
+    oldFormat.formatMarker = "VUX";
+    Story wrongSection;
+    wrongSection.sectionMarkers[3] = "[X]";
+    const fs::path missing = dir_ / "gewölbe.vux";
+    struct Case {
+        const char* name;
+        fs::path file;
+        std::string out;
+        std::string err;
+        const char* errPart;
+    };
+    const Case cases[] = {
+        {"wrong format marker", storyFile("falsch.vux", wrongFormat), "",
+         "ruxdump: Fehler - V.U.X.-Datei hat das falsche Format.\n", nullptr},
+        {"old format", storyFile("alt.vux", oldFormat), "",
+         "ruxdump: Fehler - Dateien von V.U.X. 1.0 sind mit V.U.X. 2.0 leider nicht "
+         "kompatibel.\n",
+         nullptr},
+        // A wrong section marker is told as two lines on standard output.
+        {"wrong section marker", storyFile("abschnitt.vux", wrongSection),
+         "*** FEHLER ***\n[L]: Falsches Datenformat der VUX-Datei. Programm vorzeitig "
+         "angebrochen.\n",
+         "", nullptr},
+        // The name of a missing file comes through intact.
+        {"missing file", missing, "",
+         "ruxdump: Fehler - Die Spieldatei \"" + missing.string() +
+             "\" kann nicht geöffnet werden.\n",
+         nullptr},
+        {"folder", dir_, "", "", "kann nicht geöffnet werden"},
+    };
+    for (const Case& c : cases) {
+        const RunResult r = run(quoted(c.file));
+        EXPECT_EQ(r.status, 1) << c.name;
+        if (c.errPart) {
+            EXPECT_NE(r.err.find(c.errPart), std::string::npos) << c.name << ": " << r.err;
+            continue;
+        }
+        EXPECT_EQ(r.out, c.out) << c.name;
+        EXPECT_EQ(r.err, c.err) << c.name;
+    }
 }
 
 TEST_F(RuxdumpProgram, ReportsATruncatedFile) {
@@ -195,21 +221,7 @@ TEST_F(RuxdumpProgram, ReportsATruncatedFile) {
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(isValidUtf8(r.err));
     EXPECT_EQ(r.err.rfind("ruxdump: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find("kurz.vux"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("unvollständig"), std::string::npos) << r.err;
-}
-
-TEST_F(RuxdumpProgram, ReportsAMissingFileWithItsNameIntact) {
-    const fs::path missing = dir_ / "gewölbe.vux";
-    const RunResult r = run(quoted(missing));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "ruxdump: Fehler - Die Spieldatei \"" + missing.string() +
-                         "\" kann nicht geöffnet werden.\n");
-
-    const RunResult folder = run(quoted(dir_));
-    EXPECT_EQ(folder.status, 1);
-    EXPECT_NE(folder.err.find("kann nicht geöffnet werden"), std::string::npos) << folder.err;
+    expectContains(r.err, {"kurz.vux", "unvollständig"});
 }
 
 TEST_F(RuxdumpProgram, WrongUsageShowsTheUsageLine) {
@@ -286,27 +298,21 @@ Story smallHouse() {
 
 TEST(RuxdumpListing, DescribesWhereObjectsAreAndWhatTheyAre) {
     const std::string listing = dumpOf(smallHouse());
-    EXPECT_NE(blockOf(listing, "  1  Mantel").find("location      worn by the player"),
-              std::string::npos);
-    const std::string coin = blockOf(listing, "  2  Münze  (portable)");
-    EXPECT_NE(coin.find("location      in 3 Kiste  [holder 3, relation 2]"), std::string::npos)
-        << coin;
-    EXPECT_NE(coin.find("state         5 (switched on)"), std::string::npos) << coin;
-    const std::string box = blockOf(listing, "  3  Kiste  (fixed)");
-    EXPECT_NE(box.find("gender        feminine"), std::string::npos) << box;
-    EXPECT_NE(box.find("location      in room 1 Halle"), std::string::npos) << box;
-    EXPECT_NE(box.find("state         2 geöffnet"), std::string::npos) << box;
-    EXPECT_NE(box.find("flags         2 door, 11 container"), std::string::npos) << box;
-    EXPECT_NE(box.find("4 contents in     1/2 \"Darin liegt:\""), std::string::npos) << box;
+    expectContains(blockOf(listing, "  1  Mantel"), {"location      worn by the player"});
+    expectContains(
+        blockOf(listing, "  2  Münze  (portable)"),
+        {"location      in 3 Kiste  [holder 3, relation 2]", "state         5 (switched on)"});
+    expectContains(blockOf(listing, "  3  Kiste  (fixed)"),
+                   {"gender        feminine", "location      in room 1 Halle",
+                    "state         2 geöffnet", "flags         2 door, 11 container",
+                    "4 contents in     1/2 \"Darin liegt:\""});
 }
 
 TEST(RuxdumpListing, NamesWhatEachExitLeadsTo) {
-    const std::string hall = blockOf(dumpOf(smallHouse()), "  1  Halle");
-    EXPECT_NE(hall.find("exits         norden  room 2 Keller\n"), std::string::npos) << hall;
-    EXPECT_NE(hall.find("süden   exit message 3: 1/1 \"Eine Tafel.\"\n"), std::string::npos)
-        << hall;
-    EXPECT_NE(hall.find("hoch    exit routine 4\n"), std::string::npos) << hall;
-    EXPECT_NE(hall.find("description   text routine 1 (missing)"), std::string::npos) << hall;
+    expectContains(blockOf(dumpOf(smallHouse()), "  1  Halle"),
+                   {"exits         norden  room 2 Keller\n",
+                    "süden   exit message 3: 1/1 \"Eine Tafel.\"\n", "hoch    exit routine 4\n",
+                    "description   text routine 1 (missing)"});
 }
 
 TEST(RuxdumpListing, ShowsVerbPatternsAndPrepositionsAsWords) {
@@ -322,19 +328,12 @@ TEST(RuxdumpListing, ShowsVerbPatternsAndPrepositionsAsWords) {
     open.slotSource = {1, 0, 0};
     open.script = {0xFF, 0xFF};
     s.addAction(open);
-    const std::string action = blockOf(dumpOf(s), "  1  aufmachen");
-    EXPECT_NE(action.find("masks         required 1 (first), excluded 6 (second, mit)"),
-              std::string::npos)
-        << action;
-    EXPECT_NE(action.find("alias         1 aufmachen"), std::string::npos) << action;
-    EXPECT_NE(action.find("object1       source 1 (first), kind 9 (carried, list)"),
-              std::string::npos)
-        << action;
-    EXPECT_NE(action.find("patterns      mach auf  2/2\n"), std::string::npos) << action;
-    EXPECT_NE(action.find("gib in    3/193  player is the second object"), std::string::npos)
-        << action;
-    EXPECT_NE(action.find("prepositions  1 in, 3 mit"), std::string::npos) << action;
-    EXPECT_NE(action.find("script        2 bytes"), std::string::npos) << action;
+    expectContains(blockOf(dumpOf(s), "  1  aufmachen"),
+                   {"masks         required 1 (first), excluded 6 (second, mit)",
+                    "alias         1 aufmachen",
+                    "object1       source 1 (first), kind 9 (carried, list)",
+                    "patterns      mach auf  2/2\n", "gib in    3/193  player is the second object",
+                    "prepositions  1 in, 3 mit", "script        2 bytes"});
 }
 
 TEST(RuxdumpListing, ListsTextsWithTheirVariantsAndBreaks) {
@@ -342,21 +341,15 @@ TEST(RuxdumpListing, ListsTextsWithTheirVariantsAndBreaks) {
     s.setText(0, {"Wie bitte?"});
     s.setText(3, {""});
     s.setText(5, {"Erste Zeile\n\nnach Absatz /x", "", "zwei"});
-    const std::string listing = dumpOf(s);
-    EXPECT_NE(listing.find("[0]  system messages\n    1  Wie bitte?\n"), std::string::npos);
-    EXPECT_NE(listing.find("[3]\n    1  (empty)\n"), std::string::npos) << listing;
-    EXPECT_NE(listing.find("[5]\n    1  Erste Zeile+\n       +\n       nach Absatz /x\n"
-                           "    2  (empty)\n    3  zwei\n"),
-              std::string::npos)
-        << listing;
+    expectContains(dumpOf(s), {"[0]  system messages\n    1  Wie bitte?\n", "[3]\n    1  (empty)\n",
+                               "[5]\n    1  Erste Zeile+\n       +\n       nach Absatz /x\n"
+                               "    2  (empty)\n    3  zwei\n"});
 }
 
 TEST(RuxdumpListing, MarksThatShareABlockAreShownOnce) {
     Story s;
     s.rawTextLines = std::vector<std::string>{"[7]", "[8]", "Beide."};
-    const std::string listing = dumpOf(s);
-    EXPECT_NE(listing.find("[7]\n    1  Beide.\n"), std::string::npos) << listing;
-    EXPECT_NE(listing.find("[8]  same texts as [7]\n"), std::string::npos) << listing;
+    expectContains(dumpOf(s), {"[7]\n    1  Beide.\n", "[8]  same texts as [7]\n"});
 }
 
 TEST(RuxdumpListing, ShowsControlBytesInNamesAndTextsVisibly) {
@@ -367,8 +360,7 @@ TEST(RuxdumpListing, ShowsControlBytesInNamesAndTextsVisibly) {
     s.setText(1, {std::string("fett: \x02") + "ja\x01"});
     const std::string listing = dumpOf(s);
     EXPECT_TRUE(hasNoControlBytes(listing));
-    EXPECT_NE(listing.find("A\\x01B\\x1B[2J\\x81"), std::string::npos);
-    EXPECT_NE(listing.find("fett: \\x02ja\\x01"), std::string::npos);
+    expectContains(listing, {"A\\x01B\\x1B[2J\\x81", "fett: \\x02ja\\x01"});
 }
 
 TEST(RuxdumpListing, SurvivesDamagedLinks) {
@@ -396,16 +388,11 @@ TEST(RuxdumpListing, SurvivesDamagedLinks) {
     action.alias = 99;
     s.addAction(action);
     s.tailSets[1] = {1, 77};
-    const std::string listing = dumpOf(s);
-    EXPECT_NE(listing.find("relation 9 to 200 (no such object)"), std::string::npos);
-    EXPECT_NE(listing.find("state         77\n"), std::string::npos);
-    EXPECT_NE(listing.find("direction 1  250 (beyond the exit routines)"), std::string::npos);
-    EXPECT_NE(listing.find("base          9 (no such room)"), std::string::npos);
-    EXPECT_NE(listing.find("42/3 (mark missing)"), std::string::npos);
-    EXPECT_NE(listing.find("(verb 17) (particle 63)"), std::string::npos);
-    EXPECT_NE(listing.find("40 (none)"), std::string::npos);
-    EXPECT_NE(listing.find("99 (no such action)"), std::string::npos);
-    EXPECT_NE(listing.find("meta actions  1 (no name), 77 (no such action)"), std::string::npos);
+    expectContains(dumpOf(s),
+                   {"relation 9 to 200 (no such object)", "state         77\n",
+                    "direction 1  250 (beyond the exit routines)", "base          9 (no such room)",
+                    "42/3 (mark missing)", "(verb 17) (particle 63)", "40 (none)",
+                    "99 (no such action)", "meta actions  1 (no name), 77 (no such action)"});
 }
 
 // Damaged files that still load must list without faults, in clean UTF-8.
@@ -435,9 +422,8 @@ TEST(RuxdumpListing, ListsDamagedStoriesThatStillLoad) {
 
 TEST(RuxdumpListing, LeavesOutWhatIsEmpty) {
     const std::string listing = dumpOf(Story{});
-    for (const char* absent : {"Objects", "Rooms", "Actions", "Routines", "flags", "Texts", "Verbs",
-                               "State names", "measures", "(empty)"})
-        EXPECT_EQ(listing.find(absent), std::string::npos) << absent;
+    expectLacks(listing, {"Objects", "Rooms", "Actions", "Routines", "flags", "Texts", "Verbs",
+                          "State names", "measures", "(empty)"});
     EXPECT_NE(listing.find("Header counts"), std::string::npos);
 }
 

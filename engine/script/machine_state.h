@@ -66,7 +66,13 @@ struct MachineState {
     // Work that visits every object (each dispatch of an action does) counts
     // against the budget as one jump per object: a loop around it is ended
     // about as soon as a plain loop is, not after hours.
-    void chargeObjectWalk(int objects) { jumpsLeft = std::max<int64_t>(jumpsLeft - objects, 0); }
+    void chargeObjectWalk(int objects) { charge(objects); }
+    // Text printed counts too, 16 jumps a byte: a script that prints in an
+    // endless loop stops after a few megabytes, not after gigabytes.
+    void chargeOutput(std::size_t bytes) {
+        charge(static_cast<int64_t>(std::min<std::size_t>(bytes, 1u << 20)) * 16);
+    }
+    void charge(int64_t jumps) { jumpsLeft = std::max<int64_t>(jumpsLeft - jumps, 0); }
 
     // The local addressed by operand index 248..255 in the innermost call.
     uint8_t& local(uint8_t index) { return frames[callDepth][255 - index]; }

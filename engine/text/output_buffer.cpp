@@ -50,6 +50,7 @@ void outputText(Engine& engine, std::string_view text) {
             }
         }
     }
+    engine.machine.chargeOutput(text.size());
     OutputBuffer& out = engine.output;
     if (out.captureMode) {
         out.capturedText.append(text);

@@ -287,6 +287,20 @@ TEST(RunLoop, AnEndlessLoopDeepDownEndsEveryWaitingCall) {
     EXPECT_EQ(text.find("[Fehler", 1), std::string::npos) << text;
 }
 
+// Printed text counts against the budget: a loop that prints stops after a
+// bounded amount of text, however few jumps each round makes.
+TEST(RunLoop, AnEndlessLoopThatPrintsStopsAfterBoundedText) {
+    storykit::Story story;
+    story.setText(5, {"Immer wieder"}); // 12 bytes, and the space after them
+    Assembler loop;
+    loop.while_(cond(always())).print(5, 1).add(longVar(10), num(1)).end();
+    ScriptRunner r({loop.finish()}, story);
+    r.engine().machine.jumpLimit = 160'000;
+    r.run();
+    EXPECT_LE(r.longVar(10), 160'000 / (16 * 12));
+    EXPECT_NE(r.output().find("[Fehler: Endlosschleife abgebrochen"), std::string::npos);
+}
+
 // A host that loads the story afresh when the first text box shows, as a
 // story loaded by code inside a call would: the world, code area included,
 // is replaced and the old one freed.

@@ -234,7 +234,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"array \"Leer\"\n", "4:7: error: hier fehlt ein Name"},
         ErrorCase{"messagevar 7\n", "4:12: error: hier fehlt ein Name"},
         ErrorCase{"text \"Leer\" \"x\"\n", "4:6: error: hier fehlt ein Name"},
-        ErrorCase{"direction \"x\" \"a\" \"b\"\n", "4:11: error: hier fehlt ein Name"}));
+        ErrorCase{"direction \"x\" \"a\" \"b\"\n", "4:11: error: hier fehlt ein Name"},
+        // A number out of range is reported and sizes nothing.
+        ErrorCase{"state kaputt @55555555 \"x\"\n",
+                  "4:15: error: die Nummer des Zustands muss zwischen 0 und 255 liegen"}));
 
 TEST(RuxcErrors, EveryErrorIsReportedInOneRun) {
     const auto result = compile({{"main.vxs", "room a\n  exit up b\nend\nroom a\nend\n"

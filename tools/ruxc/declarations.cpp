@@ -90,9 +90,10 @@ void declareNames(Compilation& c) {
                 declare(c, name, {SymbolKind::Room, static_cast<int>(c.roomNames.size()), place});
             } else if (k == "state") {
                 long long value = 0;
-                if (!cursor.acceptSymbol("@") ||
-                    !readNumber(c, cursor, value, 0, 255, "die Nummer des Zustands"))
+                if (!cursor.acceptSymbol("@"))
                     c.error(place, "ein Zustand braucht seine Nummer („@Zahl“)");
+                else
+                    readNumber(c, cursor, value, 0, 255, "die Nummer des Zustands");
                 declare(c, name, {SymbolKind::State, static_cast<int>(value), place});
             } else if (k == "direction") {
                 declare(c, name, {SymbolKind::Direction, ++directions, place});

@@ -86,12 +86,15 @@ bool readNumber(Compilation& c, Cursor& cursor, long long& value, long long low,
         c.error(place, std::string("hier fehlt ") + what + " (eine Zahl)");
         return false;
     }
-    value = cursor.next().number * (negative ? -1 : 1);
-    if (value < low || value > high) {
+    // The value is given back only when it is in range: a caller that goes
+    // on after the error must not size anything by a wild number.
+    const long long read = cursor.next().number * (negative ? -1 : 1);
+    if (read < low || read > high) {
         c.error(place, std::string(what) + " muss zwischen " + std::to_string(low) + " und " +
                            std::to_string(high) + " liegen");
         return false;
     }
+    value = read;
     return true;
 }
 
